@@ -60,12 +60,14 @@ int BindValue(sqlite3_stmt* stmt, int index, const QVariant& v) {
     }
 }
 
-QString ColumnText(sqlite3_stmt* stmt, int col) {
+// The value as the engine writes it as text (its own conversion of numbers); NULL adds nothing.
+void AppendColumnText(QByteArray& out, sqlite3_stmt* stmt, int col) {
     if (sqlite3_column_type(stmt, col) == SQLITE_NULL)
-        return QString();
+        return;
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, col));
     const int bytes = sqlite3_column_bytes(stmt, col);
-    return QString::fromUtf8(text, bytes);
+    if (text)
+        out.append(text, bytes);
 }
 
 } // namespace
@@ -83,7 +85,8 @@ void Connection::Connect() {
         return;
     sqlite3* raw = nullptr;
     const QByteArray path = path_.toUtf8();
-    const int rc = sqlite3_open_v2(path.constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc =
+        sqlite3_open_v2(path.constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     std::unique_ptr<sqlite3, Closer> db(raw);
     if (rc != SQLITE_OK)
         Fail(EngineMessage(raw) + QStringLiteral(": ") + path_);
@@ -121,7 +124,8 @@ void Query::ExecSQL(const QVariantList& params) {
 void Query::Close() {
     active_ = false;
     columns_.clear();
-    cells_.clear();
+    text_ = QByteArray();
+    ends_ = {};
     rowCount_ = 0;
     current_ = 0;
 }
@@ -170,7 +174,8 @@ void Query::Run(const QVariantList& params, bool keepRows) {
         const bool collect = keepRows && columns > 0;
         if (collect) {
             columns_.clear();
-            cells_.clear();
+            text_.clear();
+            ends_.clear();
             rowCount_ = 0;
             for (int c = 0; c < columns; ++c)
                 columns_.append(QString::fromUtf8(sqlite3_column_name(raw, c)));
@@ -181,8 +186,10 @@ void Query::Run(const QVariantList& params, bool keepRows) {
         while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
             if (!collect)
                 continue;
-            for (int c = 0; c < columns; ++c)
-                cells_.push_back(ColumnText(raw, c));
+            for (int c = 0; c < columns; ++c) {
+                AppendColumnText(text_, raw, c);
+                ends_.push_back(text_.size());
+            }
             ++rowCount_;
         }
         if (rc != SQLITE_DONE) {
@@ -219,7 +226,9 @@ QString Query::Field(int index) const {
         Fail(QStringLiteral("column index out of range: %1").arg(index));
     if (Eof())
         return QString();
-    return cells_[static_cast<std::size_t>(current_) * columns_.size() + index];
+    const std::size_t cell = static_cast<std::size_t>(current_) * columns_.size() + index;
+    const qsizetype begin = cell == 0 ? 0 : ends_[cell - 1];
+    return QString::fromUtf8(text_.constData() + begin, ends_[cell] - begin);
 }
 
 QString Query::FieldName(int index) const {

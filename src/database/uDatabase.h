@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -105,7 +106,10 @@ private:
     QStringList lines_;
     bool active_ = false;
     QStringList columns_;
-    std::vector<QString> cells_; // row-major, FieldCount() per row
+    // The values of all rows as UTF-8, row-major, one after the other; cell k is the bytes from
+    // ends_[k - 1] (0 for the first) to ends_[k]. NULL is held as empty text.
+    QByteArray text_;
+    std::vector<qsizetype> ends_;
     int rowCount_ = 0;
     int current_ = 0;
 };
