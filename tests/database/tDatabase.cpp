@@ -226,20 +226,34 @@ TEST_F(DatabaseTest, ScriptStopsAtItsFirstFailingStatement) {
 }
 
 TEST_F(DatabaseTest, ScriptFailingAfterItsBeginIsRolledBack) {
-    Exec(QStringLiteral("insert into orginrazd values (1, 1);"));
-    for (const QString& begin : {QStringLiteral("BEGIN;"), QStringLiteral("BEGIN TRANSACTION;")}) {
-        EXPECT_THROW(Exec(begin + QStringLiteral("\n"
-                                                 "DELETE FROM orginrazd;\n"
-                                                 "insert into orginrazd values (2, 2);\n"
-                                                 "insert into orginrazd (missing_column) values (3);\n"
-                                                 "COMMIT;")),
-                     DbError);
+    Exec(QStringLiteral("insert into orginrazd values (1, 1);\n"
+                        "insert into jos_db2_dom_list (id) values (1);"));
+    const QString scripts[] = {
+        // fails when prepared
+        QStringLiteral("BEGIN;\nDELETE FROM orginrazd;\ninsert into orginrazd values (2, 2);\n"
+                       "insert into orginrazd (missing_column) values (3);\nCOMMIT;"),
+        // fails when run
+        QStringLiteral("BEGIN TRANSACTION;\nDELETE FROM orginrazd;\ninsert into orginrazd values (2, 2);\n"
+                       "insert into jos_db2_dom_list (id) values (1);\nCOMMIT;"),
+    };
+    for (const QString& script : scripts) {
+        EXPECT_THROW(Exec(script), DbError) << script.toStdString();
         EXPECT_NE(sqlite3_get_autocommit(conn_.Handle()), 0) << "a transaction stayed open";
         EXPECT_EQ(Rows(QStringLiteral("select id_razd from orginrazd")), QStringList{QStringLiteral("1")});
     }
     Exec(QStringLiteral("BEGIN;\ninsert into orginrazd values (4, 4);\nCOMMIT;"));
     EXPECT_EQ(Rows(QStringLiteral("select id_razd from orginrazd order by 1")),
               (QStringList{QStringLiteral("1"), QStringLiteral("4")}));
+}
+
+TEST_F(DatabaseTest, FailedScriptLeavesATransactionItDidNotBeginAlone) {
+    Exec(QStringLiteral("BEGIN;\ninsert into orginrazd values (1, 1);"));
+    EXPECT_THROW(Exec(QStringLiteral("insert into orginrazd values (2, 2);\ninsert into nope values (1);")),
+                 DbError);
+    EXPECT_EQ(sqlite3_get_autocommit(conn_.Handle()), 0);
+    Exec(QStringLiteral("COMMIT;"));
+    EXPECT_EQ(Rows(QStringLiteral("select id_razd from orginrazd order by 1")),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
 }
 
 TEST_F(DatabaseTest, ScriptFailingAfterItsCommitKeepsTheCommittedBatch) {
