@@ -198,6 +198,9 @@ TEST_F(DatabaseTest, ParametersAreBoundInOrderAcrossStatements) {
               (QStringList{QStringLiteral("1|a\"b'; drop table orginrazd; --|"), QStringLiteral("2||0.25")}));
     EXPECT_EQ(Rows(QStringLiteral("select typeof(name_org) from organizations where id_org = ?"), {2}),
               QStringList{QStringLiteral("null")});
+    Exec(QStringLiteral("update organizations set short_name_org = ? where id_org = 1;"), {QString()});
+    EXPECT_EQ(Rows(QStringLiteral("select typeof(short_name_org) from organizations where id_org = 1")),
+              QStringList{QStringLiteral("text")});
 
     Exec(QStringLiteral("insert into blobs values (?, ?, ?);"), {QByteArray("\x01\x02", 2), 1.5, true});
     EXPECT_EQ(Rows(QStringLiteral("select typeof(b), hex(b), d, n from blobs")),
