@@ -67,8 +67,9 @@ public:
     // The lines joined by "\n".
     QString Text() const { return lines_.join(QLatin1Char('\n')); }
 
-    // Runs the text (one SELECT; `?` placeholders take params in order) and reads all its rows;
-    // the first row becomes current. On failure the query is closed and DbError thrown.
+    // Runs the text (normally one SELECT; `?` placeholders take params in order) and reads all rows
+    // of its last statement that returns columns; the first row becomes current. Any statement
+    // before it runs as in ExecSQL. On failure the query is closed and DbError thrown.
     void Open(const QVariantList& params = {});
     void First() { current_ = 0; }
     void Next() {
