@@ -1,12 +1,13 @@
 // The window tests need a QApplication, and the program's scheme registered before it.
 #include "pages/web/WebScheme.h"
 
-#include <QApplication>
+#include "shell/uApplication.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     webscheme::Register();
-    QApplication app(argc, argv);
+    VelomarApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
