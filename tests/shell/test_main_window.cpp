@@ -74,6 +74,7 @@ protected:
             std::make_unique<QSettings>(dir.path() + QStringLiteral("/settings.ini"), QSettings::IniFormat);
     }
     void Start(const QStringList& args) {
+        window.reset(); // the panes go before the core that holds their browser profile
         core = std::make_unique<MainCore>(
             MainCore::Options{folder, CommandLine(args), settings.get(), &prompts, {}});
         window = std::make_unique<TfMain>(*core);
@@ -259,4 +260,24 @@ TEST(Screenshots, MainWindowOnSampleData) {
     QDir().mkpath(out);
     ASSERT_TRUE(window.grab().save(out + QStringLiteral("/main.png")));
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join('\n').toStdString();
+}
+
+TEST_F(MainWindowTest, NedvAnywhereOpensTheRealEstateSection) {
+    MakeDatabase(folder + QStringLiteral("arch.db"));
+    settings->setValue(QStringLiteral("Start Page"), 1);
+    const std::pair<QStringList, bool> cases[] = {
+        {{QStringLiteral("/log"), QStringLiteral("/NEDV")}, true},
+        {{QStringLiteral("/nedv")}, true},
+        {{QStringLiteral("nedv")}, false},
+    };
+    for (const auto& [args, nedv] : cases) {
+        int clicks = 0;
+        core = std::make_unique<MainCore>(
+            MainCore::Options{folder, CommandLine(args), settings.get(), &prompts, {}});
+        core->Hooks().bTabNedvClick = [&] { ++clicks; };
+        window = std::make_unique<TfMain>(*core);
+        window->FormCreate();
+        EXPECT_EQ(clicks, nedv ? 1 : 0) << args.join(' ').toStdString();
+        window.reset();
+    }
 }

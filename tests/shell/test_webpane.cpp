@@ -137,3 +137,33 @@ TEST(WebScheme, ServesOnlyFilesBelowTheProgramFolder) {
     EXPECT_TRUE(handler.FileFor(dir.path() + QStringLiteral("/secret.txt")).isEmpty());
     EXPECT_TRUE(handler.FileFor(QStringLiteral("banners/top.gif")).isEmpty());
 }
+
+TEST_F(WebPaneTest, ScrollPositionIsReadAndRestoredOnTheNextPage) {
+    const QString tall = QStringLiteral("<html><body><div style='height:5000px'>A</div></body></html>");
+    ASSERT_TRUE(WriteAndWait(*pane, tall));
+    Eval(*pane, QStringLiteral("window.scrollTo(0, 1200)"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane->ScrollPosition() == 1200; }, 5000));
+    ASSERT_TRUE(WriteAndWait(*pane, QStringLiteral("<html><body>B</body></html>")));
+    EXPECT_EQ(pane->ScrollPosition(), 0);
+    QSignalSpy spy(pane.get(), &WebPane::written);
+    pane->Write(tall);
+    pane->SetScrollPosition(1200);
+    ASSERT_TRUE(spy.wait(10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane->ScrollPosition() == 1200; }, 5000));
+    EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(WebPaneTest, BodyStyleAppliesToTheWrittenPage) {
+    QSignalSpy spy(pane.get(), &WebPane::written);
+    pane->Write(QStringLiteral("<html><body>x</body></html>"));
+    pane->SetBodyStyle({1, 2, 50, 50});
+    ASSERT_TRUE(spy.wait(10000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return Eval(*pane, QStringLiteral(
+                                   "var s = document.body.style; [s.borderStyle, s.marginTop, s.marginBottom,"
+                                   " s.marginLeft, s.marginRight, s.overflowX, s.overflowY].join(' ')"))
+                       .toString() == QStringLiteral("none 1px 2px 50px 50px hidden hidden");
+        },
+        5000));
+}
