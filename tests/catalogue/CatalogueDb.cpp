@@ -11,6 +11,7 @@ CatalogueDb::CatalogueDb(const QString& path) {
     sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     sqlite3_close(raw);
     connection_.SetDatabase(path);
+    Exec(QStringLiteral("PRAGMA journal_mode=MEMORY; PRAGMA synchronous=OFF;"));
     QString sql = QStringLiteral(
         "CREATE TABLE organizations (id_org INTEGER, name_org TEXT, short_name_org TEXT, addr_org TEXT, "
         "phone_org TEXT, site_org TEXT, mail_org TEXT, rukovod_org TEXT, dost_org TEXT, addr_dost_org TEXT, "
