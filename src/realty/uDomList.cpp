@@ -126,14 +126,16 @@ QString Rows(Query& rows) {
     return html;
 }
 
+// likely(): nearly every offer is visible. The hint lets SQLite walk the price index for a listing
+// sorted by price instead of sorting every visible offer; the condition itself is unchanged.
 DomCondition GeneralCondition() {
-    return {QStringLiteral("visibledom=1 and typedom<70"), {}};
+    return {QStringLiteral("likely(visibledom=1) and typedom<70"), {}};
 }
 
 DomCondition CategoryCondition(const QString& menu) {
     if (menu == QLatin1String("nov"))
-        return {QStringLiteral("visibledom=1"), {}};
-    return {QStringLiteral("visibledom=1 and typedom=?"), {menu}};
+        return {QStringLiteral("likely(visibledom=1)"), {}};
+    return {QStringLiteral("likely(visibledom=1) and typedom=?"), {menu}};
 }
 
 DomCondition SearchCondition(const QString& body, const Log* log) {
@@ -211,17 +213,22 @@ DomCondition SearchCondition(const QString& body, const Log* log) {
 QString DomList::Compose(const DomListRequest& request) const {
     const QString page = LoadTextFile(context_.programFolder + QStringLiteral("info\\nedex.htm"),
                                       context_.log, context_.programFolder);
-    QString base = request.sqlHead;
+    const QString from = QStringLiteral("FROM ") + request.table + QLatin1Char(' ');
+    QString where;
     if (!request.condition.where.isEmpty())
-        base += QStringLiteral(" WHERE ") + request.condition.where;
+        where = QStringLiteral(" WHERE ") + request.condition.where;
+    const QString order = domlist::OrderBy(request.sortKey, request.defaultOrder);
 
     QString html = domlist::Header(request.page, request.menu, request.sortKey);
     auto query = DBCrate(*context_.db);
-    query->Add(base + domlist::OrderBy(request.sortKey, request.defaultOrder));
     QVariantList params = request.condition.params;
     if (request.pageSize > 0) {
-        query->Add(QStringLiteral(" LIMIT ? OFFSET ?;"));
+        // The page's rows are chosen by their keys alone (an index often holds them all), then read whole.
+        query->Add(QStringLiteral("SELECT * ") + from + QStringLiteral("WHERE rowid IN (SELECT rowid ") +
+                   from + where + order + QStringLiteral(" LIMIT ? OFFSET ?)") + order + QLatin1Char(';'));
         params << request.pageSize << qint64(request.page) * request.pageSize;
+    } else {
+        query->Add(QStringLiteral("SELECT * ") + from + where + order);
     }
     query->Open(params);
     html += domlist::Rows(*query);
@@ -230,7 +237,7 @@ QString DomList::Compose(const DomListRequest& request) const {
 
     if (request.pageSize > 0) {
         query->Clear();
-        query->Add(QStringLiteral("SELECT count(*) FROM (") + base + QStringLiteral(")"));
+        query->Add(QStringLiteral("SELECT count(*) ") + from + where);
         query->Open(request.condition.params);
         const qint64 total = query->Field(0).toLongLong();
         query->Close();

@@ -15,7 +15,7 @@ struct DomCondition {
 
 // One listing page as the real-estate links ask for it.
 struct DomListRequest {
-    QString sqlHead = QStringLiteral("SELECT * FROM jos_db2_dom_list ");
+    QString table = QStringLiteral("jos_db2_dom_list");
     DomCondition condition;
     QString defaultOrder = QStringLiteral("id DESC");
     QString menu;    // category carried in the links ("72", "nov"), or empty
