@@ -47,9 +47,9 @@ QString AdminLink(const Query& row) {
 }
 
 QString Entry(const Query& row, const QString& itemTemplate, const QString& logoTemplate,
-              const QString& folder, EntryStat stat) {
+              const QString& folder, EntryStat stat, int firstColumn) {
     QString text = itemTemplate;
-    for (int i = 0; i < row.FieldCount(); ++i)
+    for (int i = firstColumn; i < row.FieldCount(); ++i)
         text = ReplaceTag(text, QLatin1Char('<') + row.FieldName(i) + QLatin1Char('>'),
                           fUnicodeToString(row.Field(i)));
     const QString banner = BannerBlock(row, folder);

@@ -29,10 +29,11 @@ QString ArticleLink(const Query& row, const QString& folder, bool card);
 // The hide link ("<idorgno>") when cd is exactly "y", else the show link ("<idorgye>").
 QString AdminLink(const Query& row);
 
-// One list entry: every column as "<" + name + ">" in result order, then the banner, the logo and the
+// One list entry: every column from firstColumn on as "<" + name + ">" in result order, then the banner, the
+// logo and the
 // "<org_stat>" block.
 QString Entry(const Query& row, const QString& itemTemplate, const QString& logoTemplate,
-              const QString& folder, EntryStat stat);
+              const QString& folder, EntryStat stat, int firstColumn = 0);
 
 // The end of every organisation page: the stored "\r\n" marks (backslash r backslash n) removed; empty
 // text when nothing but white space is left; otherwise "<file_path>" filled with folder.

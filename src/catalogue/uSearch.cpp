@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -127,27 +128,55 @@ void CatalogueSearch::ShowOrgPage(const QString& text) {
         ctx_.display->ShowPage(page, QString());
 }
 
+QString CatalogueSearch::FoundEntries(const QString& column,
+                                      const std::function<bool(const Query& row)>& found, bool articleLink) {
+    const QString& folder = ctx_.programFolder;
+    // The visible organisations in list order, narrow: the test needs a few columns only.
+    QList<qint64> rows;
+    {
+        auto q = DBCrate(*ctx_.db);
+        q->Add(QStringLiteral("select rowid, id_org, ") + column +
+               QStringLiteral(" from organizations where cd = 'y'") + kOrgOrder);
+        q->Open();
+        for (q->First(); !q->Eof(); q->Next()) {
+            if (found(*q))
+                rows.append(q->Field(0).toLongLong());
+        }
+    }
+    if (rows.isEmpty())
+        return QString();
+    // Every column of the rows found, each entry composed once, then put in list order.
+    QJsonArray ids;
+    for (qint64 r : rows)
+        ids.append(r);
+    QHash<qint64, QString> entries;
+    {
+        auto q = DBCrate(*ctx_.db);
+        q->Add(
+            QStringLiteral("select rowid as velomar_rowid, * from organizations where rowid in (select value "
+                           "from json_each(?));"));
+        q->Open({QString::fromUtf8(QJsonDocument(ids).toJson(QJsonDocument::Compact))});
+        const QString item = LoadTextFile(folder + QStringLiteral("info\\item.htm"), ctx_.log, folder);
+        const QString logo = LoadTextFile(folder + QStringLiteral("info\\itemlogo.htm"), ctx_.log, folder);
+        const org::EntryStat stat = articleLink ? org::EntryStat::Article : org::EntryStat::None;
+        for (q->First(); !q->Eof(); q->Next())
+            entries.insert(q->Field(0).toLongLong(), org::Entry(*q, item, logo, folder, stat, 1));
+    }
+    QString page;
+    for (qint64 r : rows)
+        page += entries.value(r);
+    return page;
+}
+
 void CatalogueSearch::SearchByName(const QString& text) {
     if (text.isEmpty())
         return;
     try {
-        const QString& folder = ctx_.programFolder;
         const QString needle = text.toLower();
-        QString page;
-        {
-            auto q = DBCrate(*ctx_.db);
-            q->Add(QStringLiteral("select * from organizations where cd = 'y'") + kOrgOrder);
-            q->Open();
-            const QString item = LoadTextFile(folder + QStringLiteral("info\\item.htm"), ctx_.log, folder);
-            const QString logo =
-                LoadTextFile(folder + QStringLiteral("info\\itemlogo.htm"), ctx_.log, folder);
-            const int nameColumn = q->FieldIndex(QStringLiteral("name_org"));
-            for (q->First(); !q->Eof(); q->Next()) {
-                if (fUnicodeToString(q->Field(nameColumn)).toLower().contains(needle))
-                    page += org::Entry(*q, item, logo, folder, org::EntryStat::Article);
-            }
-        }
-        ShowOrgPage(page);
+        ShowOrgPage(FoundEntries(
+            QStringLiteral("name_org"),
+            [&needle](const Query& row) { return fUnicodeToString(row.Field(2)).toLower().contains(needle); },
+            true));
     } catch (const std::exception& e) {
         LogError(ctx_.log, QStringLiteral("search by name"), e);
     } catch (...) {
@@ -159,7 +188,6 @@ void CatalogueSearch::SearchGoods(const QString& text) {
         const QStringList words = SearchWords(text);
         if (words.isEmpty())
             return; // nothing can be found
-        const QString& folder = ctx_.programFolder;
         // The sections whose caption holds a word; the organisations linked to any of them.
         QJsonArray sections;
         QSet<int> listed;
@@ -181,23 +209,13 @@ void CatalogueSearch::SearchGoods(const QString& text) {
             for (probe->First(); !probe->Eof(); probe->Next())
                 linked.insert(probe->Field(0));
         }
-        QString page;
-        {
-            auto q = DBCrate(*ctx_.db);
-            q->Add(QStringLiteral("select * from organizations where cd = 'y'") + kOrgOrder);
-            q->Open();
-            const QString item = LoadTextFile(folder + QStringLiteral("info\\item.htm"), ctx_.log, folder);
-            const QString logo =
-                LoadTextFile(folder + QStringLiteral("info\\itemlogo.htm"), ctx_.log, folder);
-            const int goodsColumn = q->FieldIndex(QStringLiteral("comment_org"));
-            const int idColumn = q->FieldIndex(QStringLiteral("id_org"));
-            for (q->First(); !q->Eof(); q->Next()) {
-                if (ContainsAny(fUnicodeToString(q->Field(goodsColumn)).toLower(), words) ||
-                    linked.contains(q->Field(idColumn)))
-                    page += org::Entry(*q, item, logo, folder, org::EntryStat::None);
-            }
-        }
-        ShowOrgPage(page);
+        ShowOrgPage(FoundEntries(
+            QStringLiteral("comment_org"),
+            [&](const Query& row) {
+                return ContainsAny(fUnicodeToString(row.Field(2)).toLower(), words) ||
+                       linked.contains(row.Field(1));
+            },
+            false));
     } catch (const std::exception& e) {
         LogError(ctx_.log, QStringLiteral("search by goods"), e);
     } catch (...) {

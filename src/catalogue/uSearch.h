@@ -58,6 +58,10 @@ private:
     // The files of a tree table's folders (kind 2, first pass of kind 3).
     void ScanTreeFolders(const QString& table, const QStringList& words, const Pass& pass, QString& page);
     void ShowOrgPage(const QString& text);
+    // The entries of the visible organisations that found accepts, in list order. found sees the row's
+    // rowid, id_org and the named column (a fixed column name of organizations), in that order.
+    QString FoundEntries(const QString& column, const std::function<bool(const class Query& row)>& found,
+                         bool articleLink);
 
     AppContext& ctx_;
     std::function<QList<CatalogueNode>()> nodes_;

@@ -1,5 +1,6 @@
 #include "PagesFixture.h"
 
+#include "catalogue/uCatalogue.h"
 #include "catalogue/uOrgPages.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +173,26 @@ TEST_F(OrgPagesTest, HideAndShowChangeOnlyTheFlag) {
 TEST_F(OrgPagesTest, SectionTitleComesFromSectionNodesOnly) {
     EXPECT_EQ(pages.SectionTitle(QStringLiteral("7")), QStringLiteral("Кровельные материалы"));
     EXPECT_EQ(pages.SectionTitle(QStringLiteral("12")), QString());
+}
+
+} // namespace
+
+namespace {
+
+TEST(TreePage, OpensTheNamedFileWithItsOwnFolder) {
+    PagesFixture f;
+    f.WriteFile(QStringLiteral("info/doc/gost/g1.htm"),
+                QStringLiteral("<img src=\"pic.gif\"><link href=\"<file_path>s.css\">ГОСТ"));
+    Catalogue catalogue(f.ctx, nullptr);
+    catalogue.OpenTreePage(QStringLiteral("info/doc/gost/g1.htm"));
+    const QString own = f.folder + QStringLiteral("info/doc/gost/");
+    EXPECT_EQ(f.ctx.Web_Path, own);
+    EXPECT_EQ(f.LastBody(),
+              QStringLiteral("<img src=\"") + own + QStringLiteral("pic.gif\"><link href=\"") + own +
+                  QStringLiteral("s.css\">ГОСТ"));
+    catalogue.OpenTreePage(QStringLiteral("info/doc/none.htm")); // a missing file: an empty page
+    EXPECT_EQ(f.LastBody(), QString());
+    EXPECT_EQ(f.Pages(), 2);
 }
 
 } // namespace
