@@ -136,6 +136,9 @@ TEST(WebScheme, ServesOnlyFilesBelowTheProgramFolder) {
     EXPECT_TRUE(handler.FileFor(folder + QStringLiteral("../secret.txt")).isEmpty());
     EXPECT_TRUE(handler.FileFor(dir.path() + QStringLiteral("/secret.txt")).isEmpty());
     EXPECT_TRUE(handler.FileFor(QStringLiteral("banners/top.gif")).isEmpty());
+    // A site-root address ("/dom/domimg/...") is looked for below the program folder.
+    EXPECT_FALSE(handler.FileFor(QStringLiteral("/banners/top.gif")).isEmpty());
+    EXPECT_TRUE(handler.FileFor(QStringLiteral("/../secret.txt")).isEmpty());
 }
 
 TEST_F(WebPaneTest, ScrollPositionIsReadAndRestoredOnTheNextPage) {

@@ -74,6 +74,10 @@ QString WebSchemeHandler::FileFor(const QString& path) const {
     if (!p.startsWith(QLatin1Char('/')))
         return QString();
     p = QDir::cleanPath(p);
+    // Pages written for the publisher's site address pictures from the site's root ("/dom/domimg/...");
+    // the program folder stands in for that root.
+    if (!p.startsWith(programFolder_))
+        p = programFolder_ + p.mid(1);
     const QString real = ResolvePath(p, programFolder_);
     const QFileInfo info(real);
     if (!info.isFile())
