@@ -1,12 +1,15 @@
 #include "shell/uMain.h"
 
+#include "catalogue/uSearchBar.h"
 #include "pages/web/WebPane.h"
 #include "shell/uFiles.h"
 #include "shell/uFirstRun.h"
 #include "shell/uMainCore.h"
+#include "shell/uMainPages.h"
 #include "shell/uPrompts.h"
 #include "shell/uSite.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -63,12 +66,6 @@ QLabel* Link(const QString& name, const QString& text, QWidget* parent) {
     return l;
 }
 
-void SetExpandedWithDescendants(QTreeWidgetItem* item, bool expanded) {
-    item->setExpanded(expanded);
-    for (int i = 0; i < item->childCount(); ++i)
-        SetExpandedWithDescendants(item->child(i), expanded);
-}
-
 } // namespace
 
 TfMain::TfMain(MainCore& core, QWidget* parent) : QMainWindow(parent), core_(core) {
@@ -105,19 +102,80 @@ TfMain::TfMain(MainCore& core, QWidget* parent) : QMainWindow(parent), core_(cor
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(7000);
-    connect(timer1_, &QTimer::timeout, this, [this] {
-        if (core_.Hooks().leftBannerLine)
-            webl1_write(core_.Hooks().leftBannerLine());
-    });
-    timer1_->start();
     timerINOadmin_ = new QTimer(this);
     timerINOadmin_->setObjectName(QStringLiteral("TimerINOadmin"));
     timerINOadmin_->setInterval(1000);
+
+    auto panel = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
+    pages_ = std::make_unique<MainPages>(
+        core_, MainPanes{*webBrowser_, *webBanerLeft_, *webBanerRight1_, *webBanerRight2_, *webTop_},
+        static_cast<SectionView&>(*this),
+        std::array<QTreeWidget*, kTreeCount>{trees_[0], trees_[1], trees_[2], trees_[3], trees_[4]},
+        std::array<QWidget*, 4>{panel("pNormDOC"), panel("pFair"), panel("pINFO"), panel("pStrRINOK")});
+    ConnectControls();
+    timer1_->start();
 }
 
 TfMain::~TfMain() {
-    // The panes go before the browser profile they use.
+    // The page engine goes before the panes it writes, the panes before the browser profile they use.
+    searchBar_.reset();
+    pages_.reset();
     delete takeCentralWidget();
+}
+
+void TfMain::ConnectControls() {
+    SectionTabs& tabs = pages_->Tabs();
+    auto onClick = [this](const char* name, auto handler) {
+        if (auto* button = findChild<QAbstractButton*>(QString::fromLatin1(name)))
+            connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    auto onLink = [this](const char* name, auto handler) {
+        if (auto* label = findChild<QLabel*>(QString::fromLatin1(name)))
+            connect(label, &QLabel::linkActivated, this, handler);
+    };
+    onClick("sBitBtn3", [&tabs] { tabs.sBitBtn3Click(); });
+    onClick("bTabFair", [&tabs] { tabs.bTabFairClick(); });
+    onClick("bTabNedv", [this, &tabs] {
+        bTabNedv_->setChecked(true); // never shown released again
+        tabs.bTabNedvClick();
+    });
+    onClick("bTabMap", [&tabs] { tabs.bTabMapClick(); });
+    onClick("sBitBtn4", [&tabs] { tabs.imgSiteClick(); });
+    onClick("bUpdate", [&tabs] { tabs.bUpdateClick(); });
+    onClick("sPanel1", [&tabs] { tabs.sPanel1Click(); });
+    onLink("sLabel9", [&tabs] { tabs.sLabel9Click(); });
+    onLink("sLabel8", [this] { pages_->Routing().PrintIE(); });
+    onLink("sLabel7", [&tabs] { tabs.sLabel7Click(); });
+
+    PageDisplay& display = pages_->Display();
+    display.onButtonStates = [this](bool back, bool next) {
+        sbBack_->setEnabled(back);
+        sbNext_->setEnabled(next);
+    };
+    connect(sbBack_, &QToolButton::clicked, this, [&display] { display.sbBackClick(); });
+    connect(sbNext_, &QToolButton::clicked, this, [&display] { display.sbNextClick(); });
+
+    searchBar_ = std::make_unique<SearchBar>(eSearch_, cbSearch_,
+                                             findChild<QAbstractButton*>(QStringLiteral("sSpeedButton1")),
+                                             pages_->Catalog().Search());
+
+    connect(timer1_, &QTimer::timeout, this, [this] {
+        webl1_write(core_.Hooks().leftBannerLine ? core_.Hooks().leftBannerLine() : QString());
+    });
+}
+
+void TfMain::SetSidePanelsVisible(bool visible) {
+    for (QWidget* panel : {sPLeft_, sPSearch_, sPRight_})
+        panel->setVisible(visible);
+}
+
+void TfMain::ShowNedvPressed() {
+    bTabNedv_->setChecked(true);
+}
+
+void TfMain::ShowUpdateWindow() {
+    if (updateOffer_)
+        updateOffer_->ShowModal();
 }
 
 WebPane* TfMain::MakePane(const QString& name, QWidget* parent) {
@@ -166,6 +224,7 @@ QWidget* TfMain::BuildTopBar(QWidget* parent) {
 QWidget* TfMain::BuildLeftColumn(QWidget* parent) {
     auto* left = new QWidget(parent);
     left->setObjectName(QStringLiteral("sP_Left"));
+    sPLeft_ = left;
     left->setFixedWidth(230);
     auto* column = Column(left);
     column->addWidget(Header(QStringLiteral("Каталог строительных\r\n  организаций Сибири"), left));
@@ -205,6 +264,7 @@ QWidget* TfMain::BuildLeftColumn(QWidget* parent) {
 QWidget* TfMain::BuildRightColumn(QWidget* parent) {
     auto* right = new QWidget(parent);
     right->setObjectName(QStringLiteral("sP_Right"));
+    sPRight_ = right;
     right->setFixedWidth(200);
     auto* column = Column(right);
     auto* splitter = new QSplitter(Qt::Vertical, right);
@@ -247,6 +307,7 @@ QWidget* TfMain::BuildCentre(QWidget* parent) {
     auto* column = Column(centre);
     auto* bar = new QFrame(centre);
     bar->setObjectName(QStringLiteral("sP_Search"));
+    sPSearch_ = bar;
     bar->setFixedHeight(32);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 2, 4, 2);
@@ -301,33 +362,28 @@ void TfMain::PrepareBrowser(WebPane* pane) {
 }
 
 void TfMain::webl1_write(const QString& s) {
-    webBanerLeft_->Write(s);
-    webBanerLeft_->SetBodyStyle({0, 0, 0, 0});
+    pages_->Banners().webl1_write(s);
 }
 
 void TfMain::webr1_write(const QString& s) {
-    webBanerRight1_->Write(s);
-    webBanerRight1_->SetBodyStyle({0, 0, 0, 0});
+    pages_->Banners().webr1_write(s);
 }
 
 void TfMain::webr2_write(const QString& s) {
-    webBanerRight2_->Write(s);
-    webBanerRight2_->SetBodyStyle({0, 0, 0, 0});
+    pages_->Banners().webr2_write(s);
 }
 
 void TfMain::webt1_write(const QString& s) {
-    webTop_->Write(s);
-    webTop_->SetBodyStyle({0, 0, 50, 50});
+    pages_->Banners().webt1_write(s);
 }
 
 void TfMain::FormCreate() {
-    const QString folder = core_.ProgramFolder();
     auto log = [this](const char* line) { core_.WriteLog(QString::fromLatin1(line)); };
     log("1");
     log("2");
     PrepareBrowser(webBrowser_);
     log("3");
-    webBrowser_->Write(core_.FramedPage(core_.StartPageBody(), QString()));
+    pages_->Display().ShowPage(pages_->Tabs().StartPageBody(), QString());
     log("4");
     PrepareBrowser(webBanerLeft_);
     log("5");
@@ -337,22 +393,8 @@ void TfMain::FormCreate() {
     log("7");
     PrepareBrowser(webTop_);
     log("8");
-    for (WebPane* small : {webBanerLeft_, webBanerRight1_, webBanerRight2_, webTop_})
-        small->onDocumentComplete = [small] { small->SetBodyStyle({0, 0, 0, 0}); };
-    webl1_write(core_.Hooks().leftBannerLine ? core_.Hooks().leftBannerLine() : QString());
-    log("9");
-    webr1_write(
-        QStringLiteral("<html><center><a href=\"<id_rb1>pages\\rundo\\index.htm\"><img border=0 src=\"") +
-        folder + QStringLiteral("banners\\banerlimta.gif\"></a></center></html>"));
-    log("10");
-    webr2_write(
-        QStringLiteral("<html><center><a href=\"<id_rb2>pages\\pelmorin\\index.html\"><img border=0 src=\"") +
-        folder + QStringLiteral("banners\\banersolvo.gif\"></a></center></html>"));
-    log("11");
-    QString header = LoadTextFile(folder + QStringLiteral("logos\\logo.htm"), &core_.Logger(), folder);
-    webt1_write(header.replace(QStringLiteral("<file_path>"), folder, Qt::CaseInsensitive));
-    log("12");
-    core_.ConfigureConnection(); // logs "13" to "15"
+    pages_->WriteBannersAndHeader(); // logs "9" to "12"
+    core_.ConfigureConnection();     // logs "13" to "15"
     if (core_.IsEdit()) {
         for (QTreeWidget* tree : trees_)
             tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -363,11 +405,7 @@ void TfMain::FormCreate() {
     core_.LoadTrees();
     log("17");
     try {
-        if (QTreeWidgetItem* first = trees_[0]->topLevelItem(0)) {
-            SetExpandedWithDescendants(first, true);
-            for (int i = 0; i < first->childCount(); ++i)
-                SetExpandedWithDescendants(first->child(i), false);
-        }
+        pages_->Trees().PresentAtStartup();
     } catch (...) {
     }
     log("18");

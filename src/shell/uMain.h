@@ -1,9 +1,14 @@
 #pragma once
 
+#include "shell/uSectionTabs.h"
+
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 
 class MainCore;
+class MainPages;
+class SearchBar;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -18,7 +23,7 @@ class WebPane;
 
 // The main window: the header pane, the tab bar, the catalogue trees on both sides, the search bar,
 // the main pane and the administrator bar. It lays the controls out and hands their events to the core.
-class TfMain : public QMainWindow {
+class TfMain : public QMainWindow, private SectionView {
     Q_OBJECT
 public:
     explicit TfMain(MainCore& core, QWidget* parent = nullptr);
@@ -37,6 +42,8 @@ public:
     WebPane* webBanerRight2() const { return webBanerRight2_; }
     // Tree by index: 0 tvCatalogORG, 1 tvNormativDOC, 2 tvFair, 3 tvINFO, 4 tvStrRINOK.
     QTreeWidget* Tree(int index) const { return trees_[index]; }
+    // The page engine over the panes: page display, router, banners, tabs, trees.
+    MainPages& Pages() { return *pages_; }
 
     // The pane writers of the banner and header panes.
     void webl1_write(const QString& s);
@@ -61,6 +68,12 @@ private:
     QTreeWidget* MakeTree(const QString& name, QWidget* parent);
     WebPane* MakePane(const QString& name, QWidget* parent);
     void PrepareBrowser(WebPane* pane);
+    void ConnectControls();
+
+    // SectionView
+    void SetSidePanelsVisible(bool visible) override;
+    void ShowNedvPressed() override;
+    void ShowUpdateWindow() override;
 
     MainCore& core_;
     UpdateOffer* updateOffer_ = nullptr;
@@ -82,4 +95,9 @@ private:
     QFrame* pEdit_ = nullptr;
     QTimer* timer1_ = nullptr;
     QTimer* timerINOadmin_ = nullptr;
+    QWidget* sPLeft_ = nullptr;
+    QWidget* sPSearch_ = nullptr;
+    QWidget* sPRight_ = nullptr;
+    std::unique_ptr<MainPages> pages_; // created once the panes exist, destroyed before them
+    std::unique_ptr<SearchBar> searchBar_;
 };

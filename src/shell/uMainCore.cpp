@@ -1,29 +1,25 @@
 #include "shell/uMainCore.h"
 
+#include "pages/uQtDesktop.h"
 #include "pages/web/WebProfile.h"
 #include "shell/uFiles.h"
 #include "shell/uPrompts.h"
 
-namespace {
-
-// Fills every occurrence of tag (letters in any case) with value, in one pass.
-QString FillTag(const QString& text, const QString& tag, const QString& value) {
-    QString out;
-    qsizetype from = 0;
-    for (qsizetype at; (at = text.indexOf(tag, from, Qt::CaseInsensitive)) >= 0; from = at + tag.size()) {
-        out += QStringView(text).mid(from, at - from);
-        out += value;
-    }
-    out += QStringView(text).mid(from);
-    return out;
-}
-
-} // namespace
-
 MainCore::MainCore(Options options)
     : folder_(std::move(options.programFolder)), args_(std::move(options.commandLine)),
       log_(folder_, args_.IsLog(), std::move(options.clock)), settings_(options.settings),
-      prompts_(options.prompts), web_(std::make_unique<WebProfile>(folder_)) {}
+      prompts_(options.prompts), leftBanner_(folder_), web_(std::make_unique<WebProfile>(folder_)) {
+    if (!options.desktop) {
+        ownDesktop_ = std::make_unique<QtDesktop>(folder_, &log_);
+        options.desktop = ownDesktop_.get();
+    }
+    context_.programFolder = folder_;
+    context_.adminMode = IsEdit();
+    context_.log = &log_;
+    context_.db = &connection_;
+    context_.desktop = options.desktop;
+    hooks_.leftBannerLine = [this] { return leftBanner_.LeftBannerLine(); };
+}
 
 MainCore::~MainCore() = default;
 
@@ -74,16 +70,4 @@ void MainCore::SaveTreesAtClose() {
         hooks_.saveTrees(*query);
     } catch (...) {
     }
-}
-
-QString MainCore::FramedPage(const QString& body, const QString& title) const {
-    QString page = LoadTextFile(folder_ + QStringLiteral("info\\index.htm"), &log_, folder_);
-    page = FillTag(page, QStringLiteral("<file_path>"), folder_);
-    page = FillTag(page, QStringLiteral("<oher_text>"), body);
-    return FillTag(page, QStringLiteral("<title_text>"), title);
-}
-
-QString MainCore::StartPageBody() const {
-    return FillTag(LoadTextFile(folder_ + QStringLiteral("info\\start.htm"), &log_, folder_),
-                   QStringLiteral("<file_path>"), folder_);
 }

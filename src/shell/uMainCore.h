@@ -1,6 +1,8 @@
 #pragma once
 
 #include "database/uDatabase.h"
+#include "pages/AppContext.h"
+#include "shell/uBanners.h"
 #include "shell/uLog.h"
 #include "shell/uSwitches.h"
 
@@ -8,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class Desktop;
 class HtmlPane;
 class Prompts;
 class QSettings;
@@ -36,6 +39,8 @@ public:
         QSettings* settings = nullptr; // the store of organisation "Velomar"; not owned
         Prompts* prompts = nullptr;    // not owned
         Log::Clock clock;              // tests set the log's clock
+        Desktop* desktop = nullptr;    // files, addresses and programs leaving the program; null: the
+                                       // desktop's own handlers. Not owned.
     };
     explicit MainCore(Options options);
     ~MainCore();
@@ -51,6 +56,10 @@ public:
     Prompts& Messages() { return *prompts_; }
     WebProfile& Web() { return *web_; }
     MainHooks& Hooks() { return hooks_; }
+    // What the page parts share: program folder, switches, log, connection, desktop, page display
+    // (set while the window's panes exist) and Web_Path.
+    AppContext& Context() { return context_; }
+    LeftBanner& LeftBanners() { return leftBanner_; }
 
     // Steps 13-15 of the start: database file, protocol, read-only flag.
     void ConfigureConnection();
@@ -63,11 +72,6 @@ public:
     // At close in administrator mode: saves the trees; errors are swallowed.
     void SaveTreesAtClose();
 
-    // The start page: "info\start.htm" with "<file_path>" filled, framed by "info\index.htm".
-    QString StartPageBody() const;
-    // body framed by "info\index.htm" with title.
-    QString FramedPage(const QString& body, const QString& title) const;
-
 private:
     QString folder_;
     CommandLine args_;
@@ -76,5 +80,8 @@ private:
     Prompts* prompts_;
     Connection connection_;
     MainHooks hooks_;
+    std::unique_ptr<Desktop> ownDesktop_;
+    AppContext context_;
+    LeftBanner leftBanner_;
     std::unique_ptr<WebProfile> web_;
 };

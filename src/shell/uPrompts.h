@@ -37,4 +37,6 @@ public:
     virtual void TickFirstRunFeeds() = 0;
     // Presses the start button, then shows the window modally.
     virtual void StartAndShow() = 0;
+    // Shows the window modally as it is ("Обновить").
+    virtual void ShowModal() = 0;
 };

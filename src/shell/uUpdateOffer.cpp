@@ -14,3 +14,7 @@ void DialogUpdateOffer::StartAndShow() {
         start->click();
     window_.exec();
 }
+
+void DialogUpdateOffer::ShowModal() {
+    window_.exec();
+}

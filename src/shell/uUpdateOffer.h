@@ -11,6 +11,7 @@ public:
     explicit DialogUpdateOffer(QDialog& window) : window_(window) {}
     void TickFirstRunFeeds() override;
     void StartAndShow() override;
+    void ShowModal() override;
 
 private:
     QDialog& window_;

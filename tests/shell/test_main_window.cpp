@@ -1,19 +1,23 @@
 #include "WebTestSupport.h"
 #include "database/uDatabase.h"
+#include "pages/Desktop.h"
 #include "shell/uApplication.h"
 #include "shell/uCodePage.h"
 #include "shell/uFirstRun.h"
 #include "shell/uLog.h"
 #include "shell/uMain.h"
 #include "shell/uMainCore.h"
+#include "shell/uMainPages.h"
 #include "shell/uPrompts.h"
 #include "shell/uSite.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -37,7 +41,19 @@ class RecordingUpdate : public UpdateOffer {
 public:
     void TickFirstRunFeeds() override { calls << QStringLiteral("tick"); }
     void StartAndShow() override { calls << QStringLiteral("start"); }
+    void ShowModal() override { calls << QStringLiteral("show"); }
     QStringList calls;
+};
+
+class RecordingDesktop : public Desktop {
+public:
+    void OpenUrl(const QString& pathOrAddress) override { opened << pathOrAddress; }
+    bool StartProgram(const QString& program) override {
+        started << program;
+        return false;
+    }
+    QStringList opened;
+    QStringList started;
 };
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -52,6 +68,13 @@ void CopyTemplate(const QString& folder, const QString& name) {
     QFile src(QStringLiteral(VELOMAR_SOURCE_DIR "/data/folder/info/") + name);
     ASSERT_TRUE(src.open(QIODevice::ReadOnly));
     WriteFile(folder + QStringLiteral("info/") + name, cp1251::Encode(QString::fromUtf8(src.readAll())));
+}
+
+// A file of the sample folder, written in Windows-1251 as the distribution holds it.
+void CopySample(const QString& folder, const QString& name) {
+    QFile src(QStringLiteral(VELOMAR_SOURCE_DIR "/data/folder/") + name);
+    ASSERT_TRUE(src.open(QIODevice::ReadOnly)) << name.toStdString();
+    WriteFile(folder + name, cp1251::Encode(QString::fromUtf8(src.readAll())));
 }
 
 void MakeDatabase(const QString& path) {
@@ -76,7 +99,7 @@ protected:
     void Start(const QStringList& args) {
         window.reset(); // the panes go before the core that holds their browser profile
         core = std::make_unique<MainCore>(
-            MainCore::Options{folder, CommandLine(args), settings.get(), &prompts, {}});
+            MainCore::Options{folder, CommandLine(args), settings.get(), &prompts, {}, &desktop});
         window = std::make_unique<TfMain>(*core);
         window->SetUpdateOffer(&update);
         window->FormCreate();
@@ -101,6 +124,7 @@ protected:
     std::unique_ptr<QSettings> settings;
     RecordingPrompts prompts;
     RecordingUpdate update;
+    RecordingDesktop desktop;
     std::unique_ptr<MainCore> core;
     std::unique_ptr<TfMain> window;
 };
@@ -271,13 +295,115 @@ TEST_F(MainWindowTest, NedvAnywhereOpensTheRealEstateSection) {
         {{QStringLiteral("nedv")}, false},
     };
     for (const auto& [args, nedv] : cases) {
-        int clicks = 0;
-        core = std::make_unique<MainCore>(
-            MainCore::Options{folder, CommandLine(args), settings.get(), &prompts, {}});
-        core->Hooks().bTabNedvClick = [&] { ++clicks; };
-        window = std::make_unique<TfMain>(*core);
-        window->FormCreate();
-        EXPECT_EQ(clicks, nedv ? 1 : 0) << args.join(' ').toStdString();
+        Start(args);
+        for (const char* name : {"sP_Left", "sP_Search", "sP_Right"})
+            EXPECT_EQ(window->findChild<QWidget*>(QString::fromLatin1(name))->isHidden(), nedv)
+                << name << " " << args.join(' ').toStdString();
+        EXPECT_EQ(window->findChild<QToolButton*>(QStringLiteral("bTabNedv"))->isChecked(), nedv);
         window.reset();
     }
+}
+
+TEST_F(MainWindowTest, RightBannerClickOpensItsPageInTheMainPane) {
+    MakeDatabase(folder + QStringLiteral("arch.db"));
+    settings->setValue(QStringLiteral("Start Page"), 1);
+    CopySample(folder, QStringLiteral("pages/rundo/index.htm"));
+    Start({});
+    WebPane& main = *window->WebBrowser();
+    WebPane& banner = *window->webBanerRight1();
+    QSignalSpy shown(&main, &WebPane::written);
+    ASSERT_TRUE(shown.wait(10000)); // the start page
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !banner.Loading(); }, 10000));
+    EXPECT_EQ(Eval(banner, QStringLiteral("document.body.style.marginLeft")).toString(),
+              QStringLiteral("0px"));
+    Eval(banner, QStringLiteral("document.querySelector('a').click()"));
+    ASSERT_TRUE(shown.wait(10000));
+    EXPECT_EQ(core->Context().Web_Path, folder + QStringLiteral("pages/rundo/"));
+    EXPECT_TRUE(Eval(main, QStringLiteral("document.body.innerText"))
+                    .toString()
+                    .contains(QStringLiteral("ООО «Рундо»: кровля под ключ")));
+    EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("sbBack"))->isEnabled());
+}
+
+TEST_F(MainWindowTest, PriceLinkInCapitalsOpensTheFileWithItsSpace) {
+    MakeDatabase(folder + QStringLiteral("arch.db"));
+    settings->setValue(QStringLiteral("Start Page"), 1);
+    WriteFile(folder + QStringLiteral("prices/прайс лист.txt"), "price");
+    Start({});
+    WebPane& main = *window->WebBrowser();
+    QSignalSpy shown(&main, &WebPane::written);
+    ASSERT_TRUE(shown.wait(10000));
+    window->Pages().Display().ShowPage(QStringLiteral("<a href=\"<PRICE>") + folder +
+                                       QStringLiteral("prices\\прайс%20лист.txt\">Прайс-лист</a>"));
+    ASSERT_TRUE(shown.wait(10000));
+    Eval(main, QStringLiteral("document.querySelector('a').click()"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.opened.isEmpty(); }, 5000));
+    EXPECT_EQ(desktop.opened, QStringList{folder + QStringLiteral("prices/прайс лист.txt")});
+    EXPECT_EQ(window->Pages().Display().indexNextPage(), 1); // the page on screen stays
+}
+
+TEST_F(MainWindowTest, TabsSwitchTheColumnsAndTheButtonsLeaveTheProgram) {
+    MakeDatabase(folder + QStringLiteral("arch.db"));
+    settings->setValue(QStringLiteral("Start Page"), 1);
+    Start({});
+    auto click = [&](const char* name) {
+        window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+    };
+    auto columnsShown = [&] {
+        int shown = 0;
+        for (const char* name : {"sP_Left", "sP_Search", "sP_Right"})
+            shown += window->findChild<QWidget*>(QString::fromLatin1(name))->isHidden() ? 0 : 1;
+        return shown;
+    };
+    click("bTabNedv");
+    EXPECT_EQ(columnsShown(), 0);
+    EXPECT_TRUE(window->findChild<QToolButton*>(QStringLiteral("bTabNedv"))->isChecked());
+    click("sBitBtn3");
+    EXPECT_EQ(columnsShown(), 3);
+    click("bTabFair");
+    EXPECT_EQ(columnsShown(), 0);
+    EXPECT_EQ(core->Context().Web_Path, folder + QStringLiteral("info/"));
+    click("sPanel1");
+    EXPECT_EQ(columnsShown(), 0);
+    EXPECT_TRUE(core->Context().Web_Path.isEmpty());
+
+    click("bTabMap");
+    click("sBitBtn4");
+    EXPECT_EQ(desktop.started, QStringList{folder + QStringLiteral("map")});
+    EXPECT_EQ(desktop.opened, QStringList{site::Address()});
+    click("bUpdate");
+    EXPECT_EQ(update.calls, QStringList{QStringLiteral("show")});
+}
+
+// With VELOMAR_SCREENSHOT_DIR set: the three sections on the distribution's sample folder.
+TEST(Screenshots, ThreeSectionsOnSampleData) {
+    const QString out = qEnvironmentVariable("VELOMAR_SCREENSHOT_DIR");
+    if (out.isEmpty())
+        GTEST_SKIP() << "VELOMAR_SCREENSHOT_DIR not set";
+    QTemporaryDir dir;
+    QSettings settings(dir.path() + QStringLiteral("/settings.ini"), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Start Page"), 1);
+    RecordingPrompts prompts;
+    RecordingDesktop desktop;
+    MainCore core({QStringLiteral(VELOMAR_DIST_DIR "/"), CommandLine(), &settings, &prompts, {}, &desktop});
+    TfMain window(core);
+    QSignalSpy spy(window.WebBrowser(), &WebPane::written);
+    window.FormCreate();
+    window.resize(1280, 800);
+    window.show();
+    ASSERT_TRUE(spy.wait(10000));
+    QDir().mkpath(out);
+    const std::pair<const char*, const char*> sections[] = {
+        {"sBitBtn3", "section_construction.png"},
+        {"bTabFair", "section_exhibition.png"},
+        {"bTabNedv", "section_realty.png"},
+    };
+    for (const auto& [button, file] : sections) {
+        spy.clear();
+        window.findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+        spy.wait(10000);
+        QTest::qWait(1500); // the engine paints the loaded pages
+        ASSERT_TRUE(window.grab().save(out + QLatin1Char('/') + QString::fromLatin1(file)));
+    }
+    EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join('\n').toStdString();
 }
