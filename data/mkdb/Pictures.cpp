@@ -38,19 +38,20 @@ void FitText(QPainter& p, const QRect& box, const QString& text, int maxPixels, 
 } // namespace
 
 bool DrawBanner(const QString& path, const QString& title, const QString& subtitle) {
-    QImage image(240, 90, QImage::Format_RGB32);
+    // The size of the right banner panes, so a banner shows whole there and in the lists.
+    QImage image(200, 60, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 240, 90);
+    QLinearGradient g(0, 0, 200, 60);
     g.setColorAt(0, Hue(title, 200, 150));
     g.setColorAt(1, Hue(title, 160, 230, 40));
     p.fillRect(image.rect(), g);
     p.setPen(QPen(QColor(255, 255, 255, 160), 3));
-    p.drawRect(image.rect().adjusted(2, 2, -3, -3));
+    p.drawRect(image.rect().adjusted(1, 1, -2, -2));
     p.setPen(Qt::white);
-    FitText(p, QRect(10, 8, 220, 44), title, 26, true, Qt::AlignCenter);
+    FitText(p, QRect(8, 4, 184, 30), title, 20, true, Qt::AlignCenter);
     p.setPen(QColor(255, 250, 220));
-    FitText(p, QRect(10, 52, 220, 32), subtitle, 13, false, Qt::AlignCenter);
+    FitText(p, QRect(8, 34, 184, 22), subtitle, 11, false, Qt::AlignCenter);
     p.end();
     return Save(image, path);
 }
