@@ -10,7 +10,9 @@
 
 namespace {
 
-QString Slashes(QString p) { return p.replace(QLatin1Char('\\'), QLatin1Char('/')); }
+QString Slashes(QString p) {
+    return p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
 
 // Finds name in folder without regard to case; empty when there is no such entry.
 QString MatchEntry(const QString& folder, const QString& name) {

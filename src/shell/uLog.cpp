@@ -12,7 +12,9 @@ Log::Log(QString programFolder, bool enabled, Clock clock)
         clock_ = [] { return QDateTime::currentDateTime(); };
 }
 
-QString Log::FileName(const QDate& day) { return day.toString(QStringLiteral("ddMMyyyy")) + QStringLiteral(".log"); }
+QString Log::FileName(const QDate& day) {
+    return day.toString(QStringLiteral("ddMMyyyy")) + QStringLiteral(".log");
+}
 
 void Log::WriteLog(const QString& message) const {
     if (!enabled_)

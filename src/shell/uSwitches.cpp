@@ -15,7 +15,9 @@ bool CommandLine::HasSwitch(const QString& sw) const {
     return false;
 }
 
-bool CommandLine::IsLog() const { return AsciiLower(First()) == QLatin1String("/log"); }
+bool CommandLine::IsLog() const {
+    return AsciiLower(First()) == QLatin1String("/log");
+}
 
 QString AsciiLower(const QString& s) {
     QString out = s;
