@@ -17,6 +17,8 @@
 int main(int argc, char** argv) {
     StartTimer startTimer;
     webscheme::Register();
+    // WebEngine shares its GL contexts with the widgets; this must be set before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     VelomarApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Velomar"));
     QCoreApplication::setApplicationName(QStringLiteral("Velomar"));
