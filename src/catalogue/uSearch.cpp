@@ -14,13 +14,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 namespace {
 
-const QString kOrgOrder = QStringLiteral(" order by baner_org desc, page_name_org desc, short_name_org asc;");
+// The list order; rowid last, so that organisations alike in every key keep their stored order.
+const QString kOrgOrder =
+    QStringLiteral(" order by baner_org desc, page_name_org desc, short_name_org asc, rowid asc;");
 
 bool ContainsAny(const QString& text, const QStringList& words) {
     for (const QString& w : words) {
@@ -131,12 +132,13 @@ void CatalogueSearch::ShowOrgPage(const QString& text) {
 QString CatalogueSearch::FoundEntries(const QString& column,
                                       const std::function<bool(const Query& row)>& found, bool articleLink) {
     const QString& folder = ctx_.programFolder;
-    // The visible organisations in list order, narrow: the test needs a few columns only.
-    QList<qint64> rows;
+    // The visible organisations in stored order, narrow: the test needs a few columns only, and only the
+    // rows found are put in list order below, so no sort of every visible organisation is needed.
+    QJsonArray rows;
     {
         auto q = DBCrate(*ctx_.db);
         q->Add(QStringLiteral("select rowid, id_org, ") + column +
-               QStringLiteral(" from organizations where cd = 'y'") + kOrgOrder);
+               QStringLiteral(" from organizations where cd = 'y';"));
         q->Open();
         for (q->First(); !q->Eof(); q->Next()) {
             if (found(*q))
@@ -145,26 +147,19 @@ QString CatalogueSearch::FoundEntries(const QString& column,
     }
     if (rows.isEmpty())
         return QString();
-    // Every column of the rows found, each entry composed once, then put in list order.
-    QJsonArray ids;
-    for (qint64 r : rows)
-        ids.append(r);
-    QHash<qint64, QString> entries;
-    {
-        auto q = DBCrate(*ctx_.db);
-        q->Add(
-            QStringLiteral("select rowid as velomar_rowid, * from organizations where rowid in (select value "
-                           "from json_each(?));"));
-        q->Open({QString::fromUtf8(QJsonDocument(ids).toJson(QJsonDocument::Compact))});
-        const QString item = LoadTextFile(folder + QStringLiteral("info\\item.htm"), ctx_.log, folder);
-        const QString logo = LoadTextFile(folder + QStringLiteral("info\\itemlogo.htm"), ctx_.log, folder);
-        const org::EntryStat stat = articleLink ? org::EntryStat::Article : org::EntryStat::None;
-        for (q->First(); !q->Eof(); q->Next())
-            entries.insert(q->Field(0).toLongLong(), org::Entry(*q, item, logo, folder, stat, 1));
-    }
+    // Every column of the rows found, in list order; organisations that tie on every key of the order
+    // keep their stored order, as the list index gives them.
+    auto q = DBCrate(*ctx_.db);
+    q->Add(QStringLiteral("select rowid as velomar_rowid, * from organizations where rowid in (select value "
+                          "from json_each(?))") +
+           kOrgOrder);
+    q->Open({QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Compact))});
+    const QString item = LoadTextFile(folder + QStringLiteral("info\\item.htm"), ctx_.log, folder);
+    const QString logo = LoadTextFile(folder + QStringLiteral("info\\itemlogo.htm"), ctx_.log, folder);
+    const org::EntryStat stat = articleLink ? org::EntryStat::Article : org::EntryStat::None;
     QString page;
-    for (qint64 r : rows)
-        page += entries.value(r);
+    for (q->First(); !q->Eof(); q->Next())
+        page += org::Entry(*q, item, logo, folder, stat, 1);
     return page;
 }
 

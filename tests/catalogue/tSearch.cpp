@@ -52,6 +52,20 @@ TEST_F(SearchTest, ByNameFindsVisibleNamesContainingTheText) {
     EXPECT_EQ(Pages(), pages);
 }
 
+TEST_F(SearchTest, FoundOrganisationsComeInListOrderAndAlikeOnesInStoredOrder) {
+    // Stored order 9, 3, 4, 7: no banner or article for 9 and 3 with the same short name; 4 has an
+    // article, 7 a banner. The list puts banner, article, then short name; 9 and 3 keep stored order.
+    db->Org(9, QStringLiteral("Кирпич Один"), {{"short_name_org", "Кирпич"}});
+    db->Org(3, QStringLiteral("Кирпич Два"), {{"short_name_org", "Кирпич"}});
+    db->Org(4, QStringLiteral("Кирпич Статья"), {{"short_name_org", "Я"}, {"page_name_org", "p"}});
+    db->Org(7, QStringLiteral("Кирпич Баннер"), {{"short_name_org", "Я"}, {"baner_org", "y"}});
+    db->Exec(QStringLiteral("UPDATE organizations SET comment_org = 'кирпич';"));
+    for (int kind : {CatalogueSearch::Name, CatalogueSearch::Goods}) {
+        search.sSpeedButton1Click(QStringLiteral("кирпич"), kind);
+        EXPECT_EQ(ListedIds(), (QStringList{"7", "4", "9", "3"})) << kind;
+    }
+}
+
 TEST_F(SearchTest, GoodsFindsGoodsTextsAndSectionsWithTheWord) {
     db->Org(1, QStringLiteral("Стройка"), {{"comment_org", "Продажа КИРПИЧА и блоков"}});
     db->Org(2, QStringLiteral("Кровельщик"), {{"comment_org", "монтаж"}, {"page_name_org", "k"}});
