@@ -1,4 +1,6 @@
 #include "WebTestSupport.h"
+#include "pages/AppContext.h"
+#include "pages/uPageDisplay.h"
 #include "pages/web/WebProfile.h"
 #include "pages/web/WebScheme.h"
 
@@ -169,4 +171,38 @@ TEST_F(WebPaneTest, BodyStyleAppliesToTheWrittenPage) {
                        .toString() == QStringLiteral("none 1px 2px 50px 50px hidden hidden");
         },
         5000));
+}
+
+TEST_F(WebPaneTest, BackThroughThePageHistoryRestoresTheScrollPosition) {
+    // A frame that only holds the body, so the history entries are the pages themselves.
+    QFile frame(folder + QStringLiteral("info/index.htm"));
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("info")));
+    ASSERT_TRUE(frame.open(QIODevice::WriteOnly));
+    frame.write("<html><body><oher_text></body></html>");
+    frame.close();
+    AppContext ctx;
+    ctx.programFolder = folder;
+    PageDisplay display(*pane, ctx);
+    ctx.display = &display;
+
+    const auto showAndWait = [&](const QString& body) {
+        QSignalSpy spy(pane.get(), &WebPane::written);
+        display.ShowPage(body, QString());
+        return spy.wait(10000);
+    };
+    ASSERT_TRUE(showAndWait(QStringLiteral("<div style='height:5000px'>A</div>")));
+    Eval(*pane, QStringLiteral("window.scrollTo(0, 1500)"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane->ScrollPosition() == 1500; }, 5000));
+    ASSERT_TRUE(showAndWait(QStringLiteral("<div style='height:5000px'>B</div>")));
+    EXPECT_EQ(pane->ScrollPosition(), 0);
+
+    QSignalSpy spy(pane.get(), &WebPane::written);
+    display.sbBackClick();
+    ASSERT_TRUE(spy.wait(10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pane->ScrollPosition() == 1500; }, 5000));
+    EXPECT_TRUE(
+        Eval(*pane, QStringLiteral("document.body.innerText")).toString().startsWith(QLatin1Char('A')));
+    EXPECT_FALSE(display.BackEnabled());
+    EXPECT_TRUE(display.NextEnabled());
+    EXPECT_TRUE(seen.empty()) << "writing pages raises no router call";
 }
