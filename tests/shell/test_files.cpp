@@ -55,6 +55,18 @@ TEST(LoadTextFile, MissingOrUnreadableGivesEmptyText) {
     EXPECT_TRUE(QDir(root + "log").exists()) << "the reason is logged";
 }
 
+TEST(LoadTextFile, AReadErrorGivesEmptyTextAndIsLogged) {
+    // Reading a process's memory at offset 0 fails with an I/O error, whatever the rights.
+    const QString failing = QStringLiteral("/proc/self/mem");
+    if (!QFileInfo(failing).isFile())
+        GTEST_SKIP() << "no /proc on this machine";
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/";
+    Log log(root, true);
+    EXPECT_EQ(LoadTextFile(failing, &log), QString());
+    EXPECT_FALSE(QDir(root + "log").entryList(QDir::Files).isEmpty()) << "the reason is logged";
+}
+
 TEST(LoadTextFile, FindsStoredPathsWithoutRegardToCaseBelowTheProgramFolder) {
     QTemporaryDir dir;
     const QString root = dir.path() + "/";
