@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CatalogueDb.h"
+#include "support/Recorders.h"
 
 #include "pages/AppContext.h"
 #include "pages/HtmlPane.h"
@@ -12,18 +13,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
-
-// A pane that records what is written into it.
-class RecordingPane : public HtmlPane {
-public:
-    void Write(const QString& html) override { writes.append(html); }
-    void SetBodyStyle(const BodyStyle&) override {}
-    int ScrollPosition() const override { return 0; }
-    void SetScrollPosition(int) override {}
-    void PrintPreview() override {}
-    void Navigate(const QString&) override {}
-    QStringList writes;
-};
 
 // A program folder in a temporary folder: the catalogue's real templates (in Windows-1251, as the
 // program reads them), a frame that shows "title|body", an arch.db and a page display over a recording pane.

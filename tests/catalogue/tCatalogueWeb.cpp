@@ -2,6 +2,7 @@
 // router and the catalogue trees over tree widgets.
 #include "CatalogueDb.h"
 #include "WebTestSupport.h"
+#include "support/Recorders.h"
 
 #include "catalogue/uCatalogue.h"
 #include "catalogue/uCatalogueTrees.h"
@@ -27,14 +28,6 @@
 #include <memory>
 
 namespace {
-
-// Nothing leaves the test for the desktop; what would have is recorded.
-class RecordingDesktop : public Desktop {
-public:
-    void OpenUrl(const QString& pathOrAddress) override { opened << pathOrAddress; }
-    bool StartProgram(const QString&) override { return false; }
-    QStringList opened;
-};
 
 class CatalogueWebTest : public ::testing::Test {
 protected:

@@ -7,6 +7,7 @@
 #include "pages/uPageDisplay.h"
 #include "pages/uRouter.h"
 #include "shell/uLog.h"
+#include "support/Recorders.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,43 +27,6 @@ inline void PrintTo(const QStringList& l, std::ostream* os) {
 
 // Everything the fakes are asked to do, in order, as "Name|arg|arg".
 using Journal = QStringList;
-
-class RecordingPane : public HtmlPane {
-public:
-    explicit RecordingPane(Journal& j) : journal(j) {}
-    void Write(const QString& html) override { written << html; }
-    void SetBodyStyle(const BodyStyle&) override {}
-    int ScrollPosition() const override { return scroll; }
-    void SetScrollPosition(int y) override {
-        scrollsSet << y;
-        scroll = y;
-    }
-    void PrintPreview() override { journal << QStringLiteral("PrintPreview"); }
-    void Navigate(const QString& address) override { navigated << address; }
-
-    Journal& journal;
-    QStringList written;
-    QStringList navigated;
-    QList<int> scrollsSet;
-    int scroll = 0;
-};
-
-class RecordingDesktop : public Desktop {
-public:
-    explicit RecordingDesktop(Journal& j) : journal(j) {}
-    void OpenUrl(const QString& p) override {
-        journal << QStringLiteral("OpenUrl|") + p;
-        opened << p;
-    }
-    bool StartProgram(const QString& p) override {
-        journal << QStringLiteral("StartProgram|") + p;
-        started << p;
-        return true;
-    }
-    Journal& journal;
-    QStringList opened;
-    QStringList started;
-};
 
 // One recorder for the three target interfaces; throws from every call when asked to.
 class RecordingTargets : public CatalogueTarget, public RealtyTarget, public SectionsTarget {
@@ -116,6 +80,8 @@ protected:
         ctx.log = log.get();
         ctx.display = &display;
         ctx.desktop = &desktop;
+        pane.journal = &journal;
+        desktop.journal = &journal;
         router.SetTargets(targets.All());
     }
 
@@ -142,8 +108,8 @@ protected:
     Journal journal;
     AppContext ctx;
     std::unique_ptr<Log> log;
-    RecordingPane pane{journal};
-    RecordingDesktop desktop{journal};
+    RecordingPane pane;
+    RecordingDesktop desktop;
     RecordingTargets targets{journal};
     PageDisplay display{pane, ctx};
     Router router{ctx, pane};

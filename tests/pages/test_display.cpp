@@ -23,15 +23,15 @@ protected:
 
 TEST_F(DisplayTest, FramesRecordsAndWrites) {
     display.ShowPage(QStringLiteral("body <file_path>"), QStringLiteral("T"));
-    ASSERT_EQ(pane.written.size(), 1);
+    ASSERT_EQ(pane.writes.size(), 1);
     // The body is inserted after <file_path> was filled: its own placeholder stays.
-    EXPECT_EQ(pane.written[0], "FRAME[" + ctx.programFolder + "|T|body <file_path>]");
-    EXPECT_EQ(display.stNextPage(), QStringList{"0:#" + pane.written[0]});
+    EXPECT_EQ(pane.writes[0], "FRAME[" + ctx.programFolder + "|T|body <file_path>]");
+    EXPECT_EQ(display.stNextPage(), QStringList{"0:#" + pane.writes[0]});
     EXPECT_FALSE(backOn);
     EXPECT_FALSE(nextOn);
 
     display.ShowBarePage(QStringLiteral("<b>bare</b>"));
-    EXPECT_EQ(pane.written.last(), QStringLiteral("<b>bare</b>"));
+    EXPECT_EQ(pane.writes.last(), QStringLiteral("<b>bare</b>"));
     EXPECT_EQ(display.indexNextPage(), 1);
     EXPECT_TRUE(backOn);
 }
@@ -42,16 +42,16 @@ TEST_F(DisplayTest, BackBackThenNewPageDropsTheNewerEntries) {
     Show("C", 20);
     pane.scroll = 30;
     display.sbBackClick();
-    EXPECT_EQ(pane.written.last(), Framed("B"));
+    EXPECT_EQ(pane.writes.last(), Framed("B"));
     EXPECT_EQ(pane.scrollsSet.last(), 20);
     EXPECT_TRUE(backOn);
     EXPECT_TRUE(nextOn);
     display.sbBackClick();
-    EXPECT_EQ(pane.written.last(), Framed("A"));
+    EXPECT_EQ(pane.writes.last(), Framed("A"));
     EXPECT_EQ(pane.scrollsSet.last(), 10);
     EXPECT_FALSE(backOn);
     display.sbBackClick(); // nothing before A
-    EXPECT_EQ(pane.written.size(), 5);
+    EXPECT_EQ(pane.writes.size(), 5);
 
     Show("D", 5);
     ASSERT_EQ(display.stNextPage().size(), 2);
@@ -60,7 +60,7 @@ TEST_F(DisplayTest, BackBackThenNewPageDropsTheNewerEntries) {
     EXPECT_TRUE(backOn);
     EXPECT_FALSE(nextOn);
     display.sbNextClick(); // nothing after D
-    EXPECT_EQ(pane.written.last(), Framed("D"));
+    EXPECT_EQ(pane.writes.last(), Framed("D"));
 }
 
 TEST_F(DisplayTest, ElevenPagesKeepTheLastTen) {
@@ -71,7 +71,7 @@ TEST_F(DisplayTest, ElevenPagesKeepTheLastTen) {
     for (int i = 0; i < 12; ++i)
         display.sbBackClick();
     EXPECT_EQ(display.indexNextPage(), 0);
-    EXPECT_EQ(pane.written.last(), Framed("2"));
+    EXPECT_EQ(pane.writes.last(), Framed("2"));
     EXPECT_EQ(pane.scrollsSet.last(), 3);
     EXPECT_FALSE(backOn);
     EXPECT_TRUE(nextOn);
@@ -81,13 +81,13 @@ TEST_F(DisplayTest, DomPageIsNotRecordedAndLendsItsScrollToTheEntryShown) {
     Show("A", 0);
     Show("B", 7);
     display.ShowDomPage(QStringLiteral("X"), true);
-    EXPECT_EQ(pane.written.last(), "DOM[" + ctx.programFolder + "|MENU|X]");
+    EXPECT_EQ(pane.writes.last(), "DOM[" + ctx.programFolder + "|MENU|X]");
     display.ShowDomPage(QStringLiteral("Y"), false);
-    EXPECT_EQ(pane.written.last(), "DOM[" + ctx.programFolder + "|<dom_menu>|Y]");
+    EXPECT_EQ(pane.writes.last(), "DOM[" + ctx.programFolder + "|<dom_menu>|Y]");
     EXPECT_EQ(display.stNextPage().size(), 2);
     pane.scroll = 55;
     display.sbBackClick();
-    EXPECT_EQ(pane.written.last(), Framed("A"));
+    EXPECT_EQ(pane.writes.last(), Framed("A"));
     EXPECT_EQ(PageDisplay::GetHistoryScroll(display.stNextPage()[1]), 55);
 }
 
@@ -97,14 +97,14 @@ TEST_F(DisplayTest, ForwardFromTheFirstEntryKeepsItsStoredScroll) {
     display.sbBackClick();
     pane.scroll = 99;
     display.sbNextClick();
-    EXPECT_EQ(pane.written.last(), Framed("B"));
+    EXPECT_EQ(pane.writes.last(), Framed("B"));
     EXPECT_EQ(PageDisplay::GetHistoryScroll(display.stNextPage()[0]), 10);
 }
 
 TEST_F(DisplayTest, MissingFrameGivesAnEmptyPage) {
     QFile::remove(ctx.programFolder + "info/index.htm");
     display.ShowPage(QStringLiteral("lost"));
-    EXPECT_EQ(pane.written.last(), QString());
+    EXPECT_EQ(pane.writes.last(), QString());
 }
 
 TEST_F(DisplayTest, NewestEntryIsRewrittenAtItsScroll) {
@@ -114,7 +114,7 @@ TEST_F(DisplayTest, NewestEntryIsRewrittenAtItsScroll) {
     display.sbBackClick(); // B stores 6
     pane.scroll = 3;
     display.ShowNewestPage();
-    EXPECT_EQ(pane.written.last(), Framed("B"));
+    EXPECT_EQ(pane.writes.last(), Framed("B"));
     EXPECT_EQ(pane.scrollsSet.last(), 6);
     EXPECT_EQ(display.indexNextPage(), 0);
 }
@@ -138,9 +138,9 @@ TEST_F(DisplayTest, AddressHistoryWalk) {
 
     // Back link: P1 again, reached through the router without being recorded.
     EXPECT_TRUE(Route(QStringLiteral("about:<back_page_dom>")));
-    ASSERT_EQ(pane.navigated, QStringList{p1});
+    ASSERT_EQ(pane.navigations, QStringList{p1});
     EXPECT_FALSE(display.KeyNextPageStr());
-    Route(pane.navigated.last());
+    Route(pane.navigations.last());
     EXPECT_TRUE(display.KeyNextPageStr());
     EXPECT_EQ(display.stNextPageStr().size(), 2);
     EXPECT_EQ(display.indexNextPageStr(), 1);
@@ -156,8 +156,8 @@ TEST_F(DisplayTest, AddressHistoryWalk) {
 
     // Forward: P1.
     Route(QStringLiteral("about:<next_page_dom>"));
-    EXPECT_EQ(pane.navigated.last(), p1);
-    Route(pane.navigated.last());
+    EXPECT_EQ(pane.navigations.last(), p1);
+    Route(pane.navigations.last());
     EXPECT_EQ(display.indexNextPageStr(), 1);
 
     // A new address after stepping back replaces the newer entries.
@@ -165,9 +165,9 @@ TEST_F(DisplayTest, AddressHistoryWalk) {
     Route(p3);
     EXPECT_EQ(display.stNextPageStr(), (QStringList{p1, p3}));
     EXPECT_EQ(display.indexNextPageStr(), 0);
-    const qsizetype navigations = pane.navigated.size();
+    const qsizetype navigations = pane.navigations.size();
     Route(QStringLiteral("about:<next_page_dom>")); // already newest
-    EXPECT_EQ(pane.navigated.size(), navigations);
+    EXPECT_EQ(pane.navigations.size(), navigations);
 }
 
 } // namespace

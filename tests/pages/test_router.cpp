@@ -71,7 +71,7 @@ TEST_F(RouterTest, HomeClearsThePageFolder) {
     EXPECT_TRUE(Route("about:blank<id_home>"));
     EXPECT_EQ(router.LastRow(), 14);
     EXPECT_EQ(ctx.Web_Path, QString());
-    EXPECT_EQ(pane.written.last(), "FRAME[" + pf + "||START " + pf + "]");
+    EXPECT_EQ(pane.writes.last(), "FRAME[" + pf + "||START " + pf + "]");
 }
 
 TEST_F(RouterTest, HideAndShowRewriteTheNewestEntry) {
@@ -82,7 +82,7 @@ TEST_F(RouterTest, HideAndShowRewriteTheNewestEntry) {
         journal.clear();
         EXPECT_TRUE(Route(QString("about:") + marker + "77"));
         EXPECT_EQ(journal, QStringList{QString("SetOrgVisible|77|") + (marker[6] == 'n' ? "0" : "1")});
-        EXPECT_EQ(pane.written.last(), "FRAME[" + pf + "||LIST]");
+        EXPECT_EQ(pane.writes.last(), "FRAME[" + pf + "||LIST]");
     }
     EXPECT_EQ(router.LastRow(), 16);
     EXPECT_EQ(display.stNextPage().size(), 2);
@@ -92,18 +92,18 @@ TEST_F(RouterTest, StaticPagesAreFramedWithTheirFolder) {
     EXPECT_TRUE(Route("about:blank<STATI>" + pf + "pages\\st\\a%20b.htm"));
     EXPECT_EQ(router.LastRow(), 24);
     EXPECT_EQ(ctx.Web_Path, pf + "pages/st/");
-    EXPECT_EQ(pane.written.last(),
+    EXPECT_EQ(pane.writes.last(),
               "FRAME[" + pf + "||STATI <img src=\"" + pf + "pages/st/x.gif\"> <a href=\"n.htm\" no=_blank>]");
 
     // A link of that page comes back relative to it.
     EXPECT_TRUE(Route("about:blank..\\l.htm"));
     EXPECT_EQ(router.LastRow(), 27);
-    EXPECT_EQ(pane.written.last(), "FRAME[" + pf + "||LINK]");
+    EXPECT_EQ(pane.writes.last(), "FRAME[" + pf + "||LINK]");
     EXPECT_TRUE(LogText().contains("Result: " + pf + "pages/l.htm"));
 
     // The INFO search gives paths relative to the program folder.
     EXPECT_TRUE(Route("about:<stati>pages/l.htm"));
-    EXPECT_EQ(pane.written.last(), "FRAME[" + pf + "||LINK]");
+    EXPECT_EQ(pane.writes.last(), "FRAME[" + pf + "||LINK]");
 
     EXPECT_TRUE(Route("about:<linksearch>pages/st/a%20b.htm"));
     EXPECT_EQ(router.LastRow(), 26);
@@ -112,24 +112,24 @@ TEST_F(RouterTest, StaticPagesAreFramedWithTheirFolder) {
     // A web address clicked in a static page is a missing file there: an empty frame.
     EXPECT_TRUE(Route("http://example.com/"));
     EXPECT_EQ(router.LastRow(), 27);
-    EXPECT_EQ(pane.written.last(), "FRAME[" + pf + "||]");
+    EXPECT_EQ(pane.writes.last(), "FRAME[" + pf + "||]");
 }
 
 TEST_F(RouterTest, BarePageRewritesItsLinks) {
     EXPECT_TRUE(Route("about:blank<id_file>info/fair/page.htm"));
     EXPECT_EQ(router.LastRow(), 19);
     EXPECT_EQ(ctx.Web_Path, pf + "info/fair/");
-    EXPECT_EQ(pane.written.last(), "FAIR <a href=\"<id_file>info/fair/b.htm\">");
+    EXPECT_EQ(pane.writes.last(), "FAIR <a href=\"<id_file>info/fair/b.htm\">");
     EXPECT_EQ(display.stNextPage().size(), 1);
 }
 
 TEST_F(RouterTest, BannerMarkersOpenTheSamePage) {
     for (const char* marker : {"<id_rb1>", "<id_rb2>", "<id_tb1>"}) {
         for (const char* path : {"pages\\rundo\\index.htm", "pages/rundo/index.htm"}) {
-            pane.written.clear();
+            pane.writes.clear();
             EXPECT_TRUE(Route(QString("about:blank") + marker + path));
             EXPECT_EQ(ctx.Web_Path, pf + "pages/rundo/");
-            EXPECT_EQ(pane.written,
+            EXPECT_EQ(pane.writes,
                       QStringList{"FRAME[" + pf + "||RUNDO <img src='" + pf + "pages/rundo/p.gif'>]"});
         }
     }
@@ -299,7 +299,7 @@ TEST_F(RouterTest, HostileAddressesStayInside) {
                                 "?ItemDomID=" + QString(1 << 20, '%')}) {
         Route(huge);
     }
-    for (const QString& page : pane.written)
+    for (const QString& page : pane.writes)
         ASSERT_FALSE(page.contains(kCanary));
     for (const QString& p : desktop.started)
         EXPECT_TRUE(InsideFolder(p, pf) && QFileInfo(p).isFile()) << p.toStdString();

@@ -7,6 +7,7 @@
 #include "pages/uPageDisplay.h"
 #include "shell/uCodePage.h"
 #include "shell/uLog.h"
+#include "support/Recorders.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,20 +16,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
-
-// A pane that keeps what it was given.
-class RecordingPane : public HtmlPane {
-public:
-    void Write(const QString& html) override { writes.append(html); }
-    void SetBodyStyle(const BodyStyle&) override {}
-    int ScrollPosition() const override { return 0; }
-    void SetScrollPosition(int) override {}
-    void PrintPreview() override {}
-    void Navigate(const QString& address) override { navigations.append(address); }
-
-    QStringList writes;
-    QStringList navigations;
-};
 
 // A program folder in a temporary directory: arch.db with the real-estate tables, the section's real
 // templates (written in Windows-1251 as the build writes them), a recording main pane and its display.

@@ -1,6 +1,7 @@
 // The real-estate section on a real WebEngine pane: pages written, links clicked and the filter form
 // submitted in the page, routed back to the section through the router.
 #include "RealtyFixture.h"
+#include "support/Recorders.h"
 
 #include "pages/Desktop.h"
 #include "pages/uRouter.h"
@@ -14,13 +15,6 @@
 #include <QTimer>
 
 namespace {
-
-class NoDesktop : public Desktop {
-public:
-    void OpenUrl(const QString& pathOrAddress) override { opened << pathOrAddress; }
-    bool StartProgram(const QString&) override { return false; }
-    QStringList opened;
-};
 
 class RealtyWebTest : public RealtyFixture, public SectionsTarget {
 protected:
@@ -85,7 +79,7 @@ protected:
 
     std::unique_ptr<WebProfile> profile_;
     std::unique_ptr<WebPane> pane_web_;
-    NoDesktop desktop_;
+    RecordingDesktop desktop_;
     std::unique_ptr<RealtyPages> realty_;
     std::unique_ptr<Router> router_;
     QStringList routed_;

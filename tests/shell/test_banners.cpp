@@ -1,6 +1,6 @@
-#include "RecordingPane.h"
 #include "shell/uBanners.h"
 #include "shell/uCodePage.h"
+#include "support/Recorders.h"
 
 #include <QDir>
 #include <QFile>

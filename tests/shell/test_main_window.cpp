@@ -10,6 +10,7 @@
 #include "shell/uMainPages.h"
 #include "shell/uPrompts.h"
 #include "shell/uSite.h"
+#include "support/Recorders.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -43,17 +44,6 @@ public:
     void StartAndShow() override { calls << QStringLiteral("start"); }
     void ShowModal() override { calls << QStringLiteral("show"); }
     QStringList calls;
-};
-
-class RecordingDesktop : public Desktop {
-public:
-    void OpenUrl(const QString& pathOrAddress) override { opened << pathOrAddress; }
-    bool StartProgram(const QString& program) override {
-        started << program;
-        return false;
-    }
-    QStringList opened;
-    QStringList started;
 };
 
 void WriteFile(const QString& path, const QByteArray& bytes) {

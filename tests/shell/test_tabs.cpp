@@ -1,4 +1,3 @@
-#include "RecordingPane.h"
 #include "pages/AppContext.h"
 #include "pages/Desktop.h"
 #include "pages/uPageDisplay.h"
@@ -8,6 +7,7 @@
 #include "shell/uPrompts.h"
 #include "shell/uSectionTabs.h"
 #include "shell/uSite.h"
+#include "support/Recorders.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,18 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingDesktop : public Desktop {
-public:
-    void OpenUrl(const QString& pathOrAddress) override { opened << pathOrAddress; }
-    bool StartProgram(const QString& program) override {
-        started << program;
-        return startSucceeds;
-    }
-    QStringList opened;
-    QStringList started;
-    bool startSucceeds = true;
-};
 
 class RecordingView : public SectionView {
 public:
