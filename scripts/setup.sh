@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev libqt6opengl6-dev
+  libqt6webenginecore6-bin
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
   7zip xvfb xauth fonts-dejavu-core
 )
