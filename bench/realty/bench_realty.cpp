@@ -68,10 +68,18 @@ void BM_ListingByPriceAscending(benchmark::State& state) {
 void BM_ListingNewestFirst(benchmark::State& state) {
     ListingPage(state, "");
 }
+void BM_ListingByDistrict(benchmark::State& state) {
+    ListingPage(state, "raionup");
+}
+void BM_ListingByArea(benchmark::State& state) {
+    ListingPage(state, "sdown");
+}
 
 BENCHMARK(BM_ListingByPrice)->Arg(0)->Arg(9)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListingByPriceAscending)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListingNewestFirst)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListingByDistrict)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListingByArea)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

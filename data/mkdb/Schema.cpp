@@ -109,7 +109,10 @@ void CreateIndexes(sqlite3* db) {
                        "CREATE INDEX orginrazd_razd ON orginrazd (id_razd);\n"
                        "CREATE INDEX orginrazd_org ON orginrazd (id_org);\n"
                        "CREATE INDEX dom_list_visible_type ON jos_db2_dom_list (visibledom, typedom, id);\n"
+                       // The listing's sortable columns: a page sorted by one of them walks its index.
                        "CREATE INDEX dom_list_price ON jos_db2_dom_list (price);\n"
+                       "CREATE INDEX dom_list_area ON jos_db2_dom_list (plohaddom);\n"
+                       "CREATE INDEX dom_list_district ON jos_db2_dom_list (riondom);\n"
                        "CREATE INDEX novdomlist_raion ON tNovdomlist (iraion, id);\n"
                        "CREATE INDEX content_id ON jos_db2_content (id);\n"));
 }
