@@ -173,8 +173,8 @@ bool Router::Dispatch(const QString& url, const QString& a, const QByteArray& po
         if (realty)
             realty->ShowNovList(UrlParam(QStringLiteral("sri"), a), UrlParam(QStringLiteral("spage"), a));
     } else if (option == QLatin1String("com_content") && row(6)) {
+        display.RecordAddress(url);
         if (realty) {
-            display.RecordAddress(url);
             try {
                 realty->ShowArticle(UrlDecodeWide(UrlParam(QStringLiteral("id"), a)));
             } catch (...) { // a broken link shows nothing; the page on screen stays
@@ -184,28 +184,24 @@ bool Router::Dispatch(const QString& url, const QString& a, const QByteArray& po
         if (realty)
             realty->ShowDomFile(After(a, QStringLiteral("<dom_file>")));
     } else if (has("<search_dom>") && row(8)) {
-        if (realty) {
-            display.RecordAddress(url);
+        display.RecordAddress(url);
+        if (realty)
             realty->ShowDomFilter(PostedText(postData));
-        }
     } else if (hasAnyCase("menudomid") && row(9)) {
-        if (realty) {
-            display.RecordAddress(url);
+        display.RecordAddress(url);
+        if (realty)
             realty->ShowDomMenuList(UrlParam(QStringLiteral("PageNextDomList"), a),
                                     UrlParam(QStringLiteral("MenuDomID"), a),
                                     UrlParam(QStringLiteral("SortDom"), a));
-        }
     } else if (hasAnyCase("itemdomid") && row(10)) {
-        if (realty) {
-            display.RecordAddress(url);
+        display.RecordAddress(url);
+        if (realty)
             realty->ShowDomItem(UrlParam(QStringLiteral("ItemDomID"), a));
-        }
     } else if (hasAnyCase("pagenextdomlist") && row(11)) {
-        if (realty) {
-            display.RecordAddress(url);
+        display.RecordAddress(url);
+        if (realty)
             realty->ShowDomListPage(UrlParam(QStringLiteral("PageNextDomList"), a),
                                     UrlParam(QStringLiteral("SortDom"), a));
-        }
     } else if (has("<search>") && row(12)) {
         if (catalogue) {
             try {
@@ -214,11 +210,10 @@ bool Router::Dispatch(const QString& url, const QString& a, const QByteArray& po
             }
         }
     } else if (has("<loadrazs>") && row(13)) {
-        if (catalogue) {
-            ctx_.Web_Path.clear();
+        ctx_.Web_Path.clear();
+        if (catalogue)
             catalogue->ShowSectionList(UrlParam(QStringLiteral("razd"), a),
                                        UrlParam(QStringLiteral("sity"), a));
-        }
     } else if (has("<id_home>") && row(14)) {
         HomePage();
     } else if (has("<idorgno>") && row(15)) {
@@ -358,6 +353,8 @@ void Router::RunProgram(QString a) {
     if (!Slashes(a).startsWith(QLatin1Char('/'))) { // no root: beside the program or the page on screen
         WriteLog(a);
         a = Slashes(a);
+        WriteLog(a);
+        // Where a drive letter that lost its colon would be repaired; paths here have none, the line stays.
         WriteLog(a);
         if (!IsFile(LocalPath(a, ctx_.programFolder)))
             a = JoinPath(ctx_.Web_Path, a);

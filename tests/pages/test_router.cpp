@@ -16,6 +16,7 @@ protected:
         Put("pages/l.htm", "LINK");
         Put("info/fair/page.htm", "FAIR <a href=\"b.htm\">");
         Put("map.exe", "#!/bin/sh\n");
+        Put("sub/map x.exe", "#!/bin/sh\n");
         Put("prices/a b.zip", "zip");
     }
     QString pf;
@@ -149,10 +150,43 @@ TEST_F(RouterTest, SwallowedAndLoggedErrors) {
 
 TEST_F(RouterTest, MissingTargetsCancelAndDoNothing) {
     router.SetTargets({});
+    ctx.Web_Path = pf + "pages/";
     for (const char* a : {"<idorg>1", "<loadrazs>?&razd=1", "?ItemDomID=3", "<back_page_dom>", "<search>"}) {
         EXPECT_TRUE(Route(a)) << a;
     }
     EXPECT_TRUE(journal.isEmpty());
+    // The row's own steps come first: the page folder is cleared, the address recorded.
+    EXPECT_EQ(ctx.Web_Path, QString());
+    EXPECT_EQ(display.stNextPageStr(), QStringList{"?ItemDomID=3"});
+}
+
+// The lines the router writes for an address, after the time stamps.
+QStringList LogLines(const QString& logText) {
+    QStringList lines;
+    for (const QString& line : logText.split("\r\n", Qt::SkipEmptyParts))
+        lines << line.mid(line.indexOf(" : ") + 3);
+    return lines;
+}
+
+TEST_F(RouterTest, LogLinesOfTheFileRows) {
+    struct Case {
+        const char* address;
+        const char* lines; // "|" between lines; "%p" stands for the program folder
+    } cases[] = {
+        // The program row logs the path after the prefix, after its slashes were turned, after the place
+        // of the drive-letter repair, and as handed over.
+        {"about:blanksub\\map%20x.exe", "url: about:blanksub\\map%20x.exe|sub\\map%20x.exe|sub/map%20x.exe|"
+                                        "sub/map%20x.exe|sub/map x.exe"},
+        {"about:"
+         "%pmap.exe",
+         "url: about:%pmap.exe|%pmap.exe"},
+        {"about:blank<stati>%ppages/l.htm", "url: about:blank<stati>%ppages/l.htm|%ppages/l.htm|%ppages/"},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(log->Folder() + Log::FileName(QDate(2024, 5, 6)));
+        Route(QString::fromUtf8(c.address).replace("%p", pf));
+        EXPECT_EQ(LogLines(LogText()), QString::fromUtf8(c.lines).replace("%p", pf).split('|')) << c.address;
+    }
 }
 
 TEST(RouterHelpers, JoinPath) {
