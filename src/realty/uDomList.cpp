@@ -223,9 +223,12 @@ QString DomList::Compose(const DomListRequest& request) const {
     auto query = DBCrate(*context_.db);
     QVariantList params = request.condition.params;
     if (request.pageSize > 0) {
-        // The page's rows are chosen by their keys alone (an index often holds them all), then read whole.
-        query->Add(QStringLiteral("SELECT * ") + from + QStringLiteral("WHERE rowid IN (SELECT rowid ") +
-                   from + where + order + QStringLiteral(" LIMIT ? OFFSET ?)") + order + QLatin1Char(';'));
+        // The page's rows are chosen by their keys alone (an index often holds them all), then read whole
+        // in the order they were chosen: offers that tie on the sort column keep the order the selection
+        // gave them, the same as one statement with its limit would show them.
+        query->Add(QStringLiteral("SELECT t.* FROM (SELECT rowid AS k ") + from + where + order +
+                   QStringLiteral(" LIMIT ? OFFSET ?) AS p CROSS JOIN ") + request.table +
+                   QStringLiteral(" AS t ON t.rowid = p.k;"));
         params << request.pageSize << qint64(request.page) * request.pageSize;
     } else {
         query->Add(QStringLiteral("SELECT * ") + from + where + order);

@@ -207,6 +207,31 @@ TEST_F(DomListTest, PagesAndSortingAgainstTheDatabase) {
     EXPECT_EQ(Ids(Shown()).mid(0, 2), (QStringList{"1", "31"})); // 90, then the quoted 95
 }
 
+TEST_F(DomListTest, PageByPageInTheOrderOfOneLongPage) {
+    // The shipped database's indexes, so that a sorted page may walk one of them; many offers tie.
+    Exec(QStringLiteral("CREATE INDEX dom_list_visible_type ON jos_db2_dom_list (visibledom, typedom, id);"
+                        "CREATE INDEX dom_list_price ON jos_db2_dom_list (price);"
+                        "CREATE INDEX dom_list_area ON jos_db2_dom_list (plohaddom);"
+                        "CREATE INDEX dom_list_district ON jos_db2_dom_list (riondom);"));
+    for (int id = 1; id <= 45; ++id)
+        AddOffer(id, 31 + id % 5, id % 3, 100 * (id % 4), QStringLiteral("ул. Ленина"), {}, 1, id % 2);
+    DomList list(ctx_);
+    for (const char* key : {"RaionDown", "raionup", "PriceDown", "priceup", "SDown", "sup", ""}) {
+        DomListRequest whole;
+        whole.condition = domlist::GeneralCondition();
+        whole.sortKey = QString::fromLatin1(key);
+        whole.pageSize = 60;
+        const QStringList all = Ids(list.Compose(whole));
+        ASSERT_EQ(all.size(), 45) << key;
+        QStringList paged;
+        for (int page = 0; page < 3; ++page) {
+            list.ShowGeneral(QString::number(page), QString::fromLatin1(key));
+            paged += Ids(Shown());
+        }
+        EXPECT_EQ(paged, all) << key;
+    }
+}
+
 TEST_F(DomListTest, CategoryListing) {
     for (int id = 1; id <= 25; ++id)
         AddOffer(id, 72, 5, 1000);
