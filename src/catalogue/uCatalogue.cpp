@@ -8,12 +8,20 @@
 #include "shell/uFiles.h"
 #include "shell/uLog.h"
 
+#include <QDir>
+
 namespace {
 
 std::function<QList<CatalogueNode>()> NodesOf(const CatalogueTrees* trees) {
     if (!trees)
         return {};
     return [trees] { return trees->CatalogueNodes(); };
+}
+
+// A tree's tags come from the database and the article feed: the page they name is read only when it is
+// the program folder itself (a folder node without a page) or lies below it.
+bool InProgramFolder(const QString& path, const QString& folder) {
+    return InsideFolder(path, folder) || QDir::cleanPath(Slashes(path)) == QDir::cleanPath(Slashes(folder));
 }
 
 } // namespace
@@ -31,6 +39,11 @@ void Catalogue::OpenTreePage(const QString& tag) {
         const QString path = JoinPath(folder + tag, QString());
         const qsizetype cut =
             std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+        if (!InProgramFolder(path, folder)) {
+            if (ctx_.log)
+                ctx_.log->WriteLog(QStringLiteral("Refused page outside the program folder: ") + path);
+            return;
+        }
         ctx_.Web_Path = path.left(cut + 1);
         QString text = LoadTextFile(path, ctx_.log, folder);
         text = ReplaceTag(RewriteSrc(text), QStringLiteral("<file_path>"), ctx_.Web_Path);

@@ -43,6 +43,17 @@ private:
     bool& flag_;
 };
 
+// Tags and article folder names come from the database and the update feed: a folder is scanned only when
+// it lies below the program folder (or, with root, is that folder itself); any other is logged and left out.
+bool ScannableFolder(const QString& folder, const QString& programFolder, const Log* log, bool root) {
+    if (InsideFolder(folder, programFolder) ||
+        (root && QDir::cleanPath(Slashes(folder)) == QDir::cleanPath(Slashes(programFolder))))
+        return true;
+    if (log)
+        log->WriteLog(QStringLiteral("Refused folder outside the program folder: ") + folder);
+    return false;
+}
+
 void LogError(const Log* log, const QString& where, const std::exception& e) {
     if (log)
         log->WriteLog(where + QStringLiteral(": ") + QString::fromUtf8(e.what()));
@@ -286,10 +297,13 @@ void CatalogueSearch::ScanTreeFolders(const QString& table, const QStringList& w
         for (q->First(); !q->Eof(); q->Next()) {
             const QString path = JoinPath(folder + hextostr(q->Field(0), ctx_.log), QString());
             const QString scanFolder = FolderOf(path);
-            ctx_.Web_Path = scanFolder;
             if (scanned.contains(scanFolder.toLower()))
                 continue;
             scanned.insert(scanFolder.toLower());
+            // A row with an empty tag scans the program folder itself.
+            if (!ScannableFolder(scanFolder, folder, ctx_.log, true))
+                continue;
+            ctx_.Web_Path = scanFolder;
             ScanFolder(scanFolder, words, pass, seen, page);
         }
     } catch (const std::exception& e) {
@@ -324,7 +338,7 @@ void CatalogueSearch::SearchInfo(const QString& text) {
             const QString name = q->Field(0);
             const QString scanFolder =
                 JoinPath(folder + QStringLiteral("pages\\") + name + QStringLiteral("\\"), QString());
-            if (!InsideFolder(scanFolder, folder))
+            if (!ScannableFolder(scanFolder, folder, ctx_.log, false))
                 continue;
             ctx_.Web_Path = scanFolder;
             ScanFolder(scanFolder, words, {QStringLiteral("<stati>"), true, fUnicodeToString(q->Field(1))},

@@ -187,12 +187,22 @@ TEST(TreePage, OpensTheNamedFileWithItsOwnFolder) {
     catalogue.OpenTreePage(QStringLiteral("info/doc/gost/g1.htm"));
     const QString own = f.folder + QStringLiteral("info/doc/gost/");
     EXPECT_EQ(f.ctx.Web_Path, own);
-    EXPECT_EQ(f.LastBody(),
-              QStringLiteral("<img src=\"") + own + QStringLiteral("pic.gif\"><link href=\"") + own +
-                  QStringLiteral("s.css\">ГОСТ"));
+    EXPECT_EQ(f.LastBody(), QStringLiteral("<img src=\"") + own + QStringLiteral("pic.gif\"><link href=\"") +
+                                own + QStringLiteral("s.css\">ГОСТ"));
     catalogue.OpenTreePage(QStringLiteral("info/doc/none.htm")); // a missing file: an empty page
     EXPECT_EQ(f.LastBody(), QString());
     EXPECT_EQ(f.Pages(), 2);
+    catalogue.OpenTreePage(QString()); // a folder node without a page: the program folder, an empty page
+    EXPECT_EQ(f.Pages(), 3);
+    EXPECT_EQ(f.ctx.Web_Path, f.folder);
+
+    // A tag that leads out of the program folder opens nothing there.
+    QTemporaryDir outside;
+    const QString tag = QDir(f.folder).relativeFilePath(outside.filePath(QStringLiteral("secret.htm")));
+    f.WriteFile(tag, QStringLiteral("чужой файл"));
+    catalogue.OpenTreePage(tag);
+    EXPECT_EQ(f.Pages(), 3);
+    EXPECT_EQ(f.ctx.Web_Path, f.folder);
 }
 
 } // namespace

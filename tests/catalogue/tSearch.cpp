@@ -115,16 +115,22 @@ TEST_F(SearchTest, DocumentsAreListedOnceWithTheirTitles) {
     WriteFile(QStringLiteral("info/doc/snip/c.htm"), QStringLiteral("<p>кирпич</p>"));
     WriteFile(QStringLiteral("info/doc/snip/d.txt"), QStringLiteral("бетон"));
     WriteFile(QStringLiteral("info/doc/e.htm"), QStringLiteral("<title>Без конца бетон"));
+    WriteFile(QStringLiteral("root.htm"), QStringLiteral("бетон"));
+    QTemporaryDir outside; // a tag that leads out of the program folder scans nothing there
+    const QString away = QDir(folder).relativeFilePath(outside.filePath(QStringLiteral("x.htm")));
+    WriteFile(away, QStringLiteral("бетон"));
     const QString t = QStringLiteral("tvNormativDOC");
-    db->TreeRow(t, QStringLiteral("СНиП"), 0, 2, 1);
+    db->TreeRow(t, QStringLiteral("СНиП"), 0, 2, 1); // no tag: the program folder itself
     db->TreeRow(t, QStringLiteral("A"), 0, 0, 2, QStringLiteral("info/doc/snip/a.htm"));
     db->TreeRow(t, QStringLiteral("B"), 0, 0, 3, QStringLiteral("info\\doc\\snip\\b.htm"));
     db->TreeRow(t, QString(), 0, -1, 0);
     db->TreeRow(t, QStringLiteral("E"), 0, 0, 4, QStringLiteral("info/doc/e.htm"));
+    db->TreeRow(t, QStringLiteral("X"), 0, 0, 5, away);
     ctx.Web_Path = QStringLiteral("/elsewhere/");
     search.sSpeedButton1Click(QStringLiteral("БЕТОН"), CatalogueSearch::Documents);
     EXPECT_EQ(LastBody().toStdString(),
               std::string("<table>"
+                          "<tr><td><li><a href=\"root.htm\">root.htm</a></td></tr>"
                           "<tr><td><li><a href=\"info/doc/snip/a.htm\">СНиП beton</a></td></tr>"
                           "<tr><td><li><a href=\"info/doc/snip/b.htm\">b.htm</a></td></tr>"
                           "<tr><td><li><a href=\"info/doc/e.htm\"></a></td></tr>"
