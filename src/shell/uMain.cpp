@@ -2,6 +2,7 @@
 
 #include "catalogue/uSearchBar.h"
 #include "pages/web/WebPane.h"
+#include "shell/uApplication.h"
 #include "shell/uFiles.h"
 #include "shell/uFirstRun.h"
 #include "shell/uMainCore.h"
@@ -23,6 +24,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 namespace {
 
@@ -32,6 +34,8 @@ QTreeWidget { background: rgb(76,100,136); color: white; font-weight: bold; bord
 QFrame#sTreeStrip { background: rgb(76,100,136); }
 QLabel.header { color: white; font-weight: bold; padding: 2px; }
 QPushButton#sPanel1 { background: rgb(76,100,136); color: white; font-weight: bold; border: none; }
+QToolButton#bTabNedv { color: rgb(255,0,0); font-weight: bold; }
+QToolButton#bTabFair { color: rgb(0,128,0); font-weight: bold; }
 QLabel.link { color: white; }
 )CSS";
 
@@ -237,6 +241,7 @@ QWidget* TfMain::BuildLeftColumn(QWidget* parent) {
     auto* sPanel1 = new QPushButton(QStringLiteral("Каталог новостроек"), upper);
     sPanel1->setObjectName(QStringLiteral("sPanel1"));
     sPanel1->setFixedHeight(31);
+    sPanel1->setCursor(Qt::PointingHandCursor);
     upperColumn->addWidget(sPanel1);
     auto* strip = new QFrame(upper);
     strip->setObjectName(QStringLiteral("sTreeStrip"));
@@ -378,6 +383,18 @@ void TfMain::webt1_write(const QString& s) {
 }
 
 void TfMain::FormCreate() {
+    // An error in a step ends the start-up there; it is logged like any other escaping error and the
+    // window opens with what was done.
+    try {
+        StartupSteps();
+    } catch (const std::exception& e) {
+        core_.WriteLog(AppErrorText(e));
+    } catch (...) {
+        core_.WriteLog(AppErrorText(std::runtime_error("unknown exception")));
+    }
+}
+
+void TfMain::StartupSteps() {
     auto log = [this](const char* line) { core_.WriteLog(QString::fromLatin1(line)); };
     log("1");
     log("2");

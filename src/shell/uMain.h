@@ -68,6 +68,8 @@ private:
     QTreeWidget* MakeTree(const QString& name, QWidget* parent);
     WebPane* MakePane(const QString& name, QWidget* parent);
     void PrepareBrowser(WebPane* pane);
+    // FormCreate's steps, unguarded.
+    void StartupSteps();
     void ConnectControls();
 
     // SectionView

@@ -235,6 +235,38 @@ TEST_F(MainWindowTest, LayoutNamesEveryTree) {
     for (const char* name : {"sbBack", "sbNext"})
         EXPECT_FALSE(window->findChild<QWidget*>(QString::fromLatin1(name))->isEnabled());
     EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("bTabNedv"))->isHidden());
+
+    // The real-estate tab in red and the exhibition tab in green, both bold; a hand over the
+    // new-building bar.
+    const std::pair<const char*, QColor> tabs[] = {{"bTabNedv", QColor(255, 0, 0)},
+                                                   {"bTabFair", QColor(0, 128, 0)}};
+    for (const auto& [name, color] : tabs) {
+        auto* tab = window->findChild<QToolButton*>(QString::fromLatin1(name));
+        tab->ensurePolished();
+        EXPECT_EQ(tab->palette().color(tab->foregroundRole()), color) << name;
+        EXPECT_TRUE(tab->font().bold()) << name;
+    }
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("sPanel1"))->cursor().shape(),
+              Qt::PointingHandCursor);
+}
+
+TEST_F(MainWindowTest, ErrorInAStartupStepIsLoggedAndTheWindowOpens) {
+    MakeDatabase(folder + QStringLiteral("arch.db"));
+    settings->setValue(QStringLiteral("Start Page"), 1);
+    core = std::make_unique<MainCore>(
+        MainCore::Options{folder,
+                          CommandLine({QStringLiteral("/log"), QStringLiteral("/nedv")}),
+                          settings.get(),
+                          &prompts,
+                          {},
+                          &desktop});
+    window = std::make_unique<TfMain>(*core);
+    core->Hooks().bTabNedvClick = [] { throw std::runtime_error("no listing"); };
+    window->FormCreate();
+    ASSERT_FALSE(LogLines().isEmpty());
+    EXPECT_EQ(LogLines().back(), QStringLiteral("Error: no listing(std::runtime_error)"));
+    window->show();
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST(AppError, EscapingExceptionIsLoggedWithItsClassName) {
