@@ -155,6 +155,20 @@ TEST_F(WebPaneTest, ScrollPositionIsReadAndRestoredOnTheNextPage) {
     pane->SetScrollPosition(1200);
     ASSERT_TRUE(spy.wait(10000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return pane->ScrollPosition() == 1200; }, 5000));
+
+    // A page written before the previous one has loaded opens at its top, not at the position asked
+    // for the previous one.
+    Eval(*pane, QStringLiteral("window.scrollTo(0, 0)"));
+    pane->Write(tall);
+    pane->SetScrollPosition(1200);
+    pane->Write(QStringLiteral("<html><body><div style='height:5000px'>C</div></body></html>"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !pane->Loading() &&
+                   Eval(*pane, QStringLiteral("document.body.innerText")).toString().startsWith('C');
+        },
+        10000));
+    EXPECT_EQ(Eval(*pane, QStringLiteral("window.scrollY")).toInt(), 0);
     EXPECT_TRUE(seen.empty());
 }
 

@@ -119,6 +119,9 @@ void WebPane::Write(const QString& html) {
     current_ = unique;
     currentIsWrite_ = true;
     loading_ = true;
+    // A style or scroll position asked for the previous page does not carry over to this one.
+    pendingStyle_.reset();
+    pendingScroll_.reset();
     page_->ExpectLoad(unique);
     page_->load(unique);
 }
@@ -127,6 +130,8 @@ void WebPane::LoadAddress(const QUrl& url, const QByteArray& postData) {
     current_ = url;
     currentIsWrite_ = false;
     loading_ = true;
+    pendingStyle_.reset();
+    pendingScroll_.reset();
     page_->ExpectLoad(url);
     if (postData.isEmpty()) {
         page_->load(url);
