@@ -181,6 +181,7 @@ bool Router::Dispatch(const QString& url, const QString& a, const QByteArray& po
             }
         }
     } else if (has("<dom_file>") && row(7)) {
+        display.RecordAddress(url);
         if (realty)
             realty->ShowDomFile(After(a, QStringLiteral("<dom_file>")));
     } else if (has("<search_dom>") && row(8)) {

@@ -15,8 +15,6 @@ void RealtyPages::ShowArticle(const QString& id) {
 }
 
 void RealtyPages::ShowDomFile(const QString& name) {
-    // The back and forward links of the section step through these pages too.
-    context_.display->RecordAddress(QStringLiteral("<dom_file>") + name);
     articles_.ShowDomFile(name);
 }
 

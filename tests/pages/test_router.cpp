@@ -151,13 +151,15 @@ TEST_F(RouterTest, SwallowedAndLoggedErrors) {
 TEST_F(RouterTest, MissingTargetsCancelAndDoNothing) {
     router.SetTargets({});
     ctx.Web_Path = pf + "pages/";
-    for (const char* a : {"<idorg>1", "<loadrazs>?&razd=1", "?ItemDomID=3", "<back_page_dom>", "<search>"}) {
+    for (const char* a : {"<idorg>1", "<loadrazs>?&razd=1", "?ItemDomID=3", "about:<dom_file>a%3Ab.htm",
+                          "<back_page_dom>", "<search>"}) {
         EXPECT_TRUE(Route(a)) << a;
     }
     EXPECT_TRUE(journal.isEmpty());
     // The row's own steps come first: the page folder is cleared, the address recorded.
     EXPECT_EQ(ctx.Web_Path, QString());
-    EXPECT_EQ(display.stNextPageStr(), QStringList{"?ItemDomID=3"});
+    // Addresses are recorded as received: prefix and "%3A" kept.
+    EXPECT_EQ(display.stNextPageStr(), (QStringList{"?ItemDomID=3", "about:<dom_file>a%3Ab.htm"}));
 }
 
 // The lines the router writes for an address, after the time stamps.
