@@ -40,31 +40,9 @@ RowInserter::~RowInserter() {
 void RowInserter::Insert(const QVariantList& values) {
     if (values.size() != columns_)
         throw DbError("RowInserter: wrong number of values");
-    QList<QByteArray> texts; // keeps the bound UTF-8 alive until the step
-    texts.reserve(columns_);
-    for (int i = 0; i < columns_; ++i) {
-        const QVariant& v = values[i];
-        switch (v.typeId()) {
-        case QMetaType::UnknownType:
-            BindNull(i + 1);
-            break;
-        case QMetaType::Int:
-        case QMetaType::LongLong:
-        case QMetaType::UInt:
-            BindInt(i + 1, v.toLongLong());
-            break;
-        case QMetaType::Double:
-            BindDouble(i + 1, v.toDouble());
-            break;
-        default:
-            if (v.isNull() && v.typeId() != QMetaType::QString) {
-                BindNull(i + 1);
-            } else {
-                texts.append(v.toString().toUtf8());
-                BindUtf8(i + 1, texts.back());
-            }
-        }
-    }
+    for (int i = 0; i < columns_; ++i)
+        if (BindValue(stmt_, i + 1, values[i]) != SQLITE_OK)
+            Fail(db_, QStringLiteral("bind"));
     Step();
 }
 

@@ -22,6 +22,18 @@ QString EngineMessage(sqlite3* db) {
     throw DbError(message.toUtf8().toStdString());
 }
 
+// The value as the engine writes it as text (its own conversion of numbers); NULL adds nothing.
+void AppendColumnText(QByteArray& out, sqlite3_stmt* stmt, int col) {
+    if (sqlite3_column_type(stmt, col) == SQLITE_NULL)
+        return;
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, col));
+    const int bytes = sqlite3_column_bytes(stmt, col);
+    if (text)
+        out.append(text, bytes);
+}
+
+} // namespace
+
 int BindValue(sqlite3_stmt* stmt, int index, const QVariant& v) {
     if (v.isNull())
         return sqlite3_bind_null(stmt, index);
@@ -59,18 +71,6 @@ int BindValue(sqlite3_stmt* stmt, int index, const QVariant& v) {
     }
     }
 }
-
-// The value as the engine writes it as text (its own conversion of numbers); NULL adds nothing.
-void AppendColumnText(QByteArray& out, sqlite3_stmt* stmt, int col) {
-    if (sqlite3_column_type(stmt, col) == SQLITE_NULL)
-        return;
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, col));
-    const int bytes = sqlite3_column_bytes(stmt, col);
-    if (text)
-        out.append(text, bytes);
-}
-
-} // namespace
 
 // ---- Connection ------------------------------------------------------------------------------
 

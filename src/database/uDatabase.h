@@ -9,6 +9,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // A failure of the database engine; what() is the engine's own message.
 class DbError : public std::runtime_error {
@@ -117,3 +118,7 @@ private:
 
 // Hands out a new query on the connection, connecting it on first use. The caller owns the query.
 std::unique_ptr<Query> DBCrate(Connection& zConnect);
+
+// Binds one value to the statement's parameter index (1-based): null as NULL, integers as integers,
+// floating point as real, byte arrays as blobs, anything else as UTF-8 text (copied). Returns SQLite's code.
+int BindValue(sqlite3_stmt* stmt, int index, const QVariant& v);
